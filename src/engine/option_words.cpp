@@ -1,0 +1,77 @@
+// Control-setting words: a word is recognised by its first three letters
+// (a two-letter word must equal a whole two-letter option word) and turned
+// into the letter of its option.
+#include <string>
+
+#include "engine/engine_errors.h"
+#include "foundation/win1252.h"
+
+namespace gleaner {
+namespace {
+
+// Calls visit(piece) for each blank-terminated piece of text that is not a lone blank.
+template <typename Visit>
+void ForEachPiece(const std::string& text, Visit visit) {
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t blank = text.find(' ', start);
+    if (blank == std::string::npos) blank = text.size() - 1;
+    const std::string piece = text.substr(start, blank - start + 1);
+    start = blank + 1;
+    if (piece != " ") visit(piece);
+  }
+}
+
+void ReplaceEvery(std::string& text, const std::string& find, char letter) {
+  std::size_t pos = 0;
+  while ((pos = text.find(find, pos)) != std::string::npos) {
+    text.replace(pos, find.size(), 1, letter);
+    pos += 1;
+  }
+}
+
+std::string WithoutBlanks(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c != ' ') out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string OptionLetters(std::string_view setting, std::string_view letters, std::string_view words) {
+  if (setting.empty()) return {};
+  const std::string u = AnsiUpperCase(setting) + " ";
+  const std::string w = " " + AnsiUpperCase(words) + " ";
+  std::string accumulator;
+  ForEachPiece(u, [&](const std::string& piece) {
+    const std::string probe = " " + piece.substr(0, 3);
+    if (piece.size() < 3 || w.find(probe) == std::string::npos) {
+      RaiseEngineError(kErrIncorrectParameter,
+                       "Unrecognized word (" + WithoutBlanks(piece) + ") in " + CurrentCommandName() +
+                           " control setting:  '" + std::string(setting) + "'",
+                       "Available options are:  " + std::string(words));
+    }
+    accumulator += probe;
+  });
+  std::size_t k = 0;
+  ForEachPiece(w, [&](const std::string& piece) {
+    if (++k > letters.size()) RaiseEngineError(kErrInternal, "PE-TSFY", letters);
+    ReplaceEvery(accumulator, piece.substr(0, 3), letters[k - 1]);
+  });
+  return AnsiUpperCase(WithoutBlanks(accumulator));
+}
+
+char SingleOption(std::string_view setting, std::string_view letters, std::string_view words) {
+  const std::string result = OptionLetters(setting, letters, words);
+  if (result.size() != 1) {
+    RaiseEngineError(kErrIncorrectParameter,
+                     "A single option was expected for the " + CurrentCommandName() + " control setting",
+                     "The option specified was: '" + std::string(setting) + "'" + std::string(kCrLf) +
+                         "Available options are:  " + std::string(words));
+  }
+  return result[0];
+}
+
+}  // namespace gleaner
