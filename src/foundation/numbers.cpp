@@ -8,8 +8,9 @@ namespace gleaner {
 
 bool TryParseInt64(std::string_view text, std::int64_t& value) {
   // from_chars takes a leading "-" but no "+"; digits must follow either sign.
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  const std::string_view digits = (!text.empty() && text.front() == '-') ? text.substr(1) : text;
+  const bool plus = !text.empty() && text.front() == '+';
+  if (plus) text.remove_prefix(1);
+  const std::string_view digits = (!plus && !text.empty() && text.front() == '-') ? text.substr(1) : text;
   if (digits.empty() || digits.front() < '0' || digits.front() > '9') return false;
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, value);
