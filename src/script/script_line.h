@@ -1,0 +1,64 @@
+// Compiled script lines and their parameters. A compiled script is a doubly
+// linked list of TScriptLine in source order; every name has been resolved to
+// a TValue at compile time, so the executor only follows references.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "script/command_table.h"
+
+namespace gleaner {
+
+class TValue;
+class TValueStore;
+
+// Element kinds shared by the lexer and the compiled parameters.
+enum class ElemKind : char {
+  Array = 'A',       // X(I): element chosen at run time by the index variable
+  Command = 'C',     // a word of the command table
+  Comparator = 'K',  // a comparator word, held as a literal value
+  Literal = 'L',     // quoted, hex, decimal pieces or a number
+  Variable = 'V',    // a script or special variable (literal index folded in)
+};
+
+// One parameter, target or If value.
+struct TParm {
+  ElemKind Kind = ElemKind::Literal;
+  TValue* Value = nullptr;      // for Array: the element chosen by the latest resolution
+  TValue* ArrayBase = nullptr;  // Array only: the base variable
+  TValue* ArrayIndex = nullptr; // Array only: the variable holding the index
+  std::int8_t Step = 0;         // +1 for a trailing "+", -1 for "-"
+  std::int32_t RangeStart = 0;  // 1-based inclusive range; both 0 when none
+  std::int32_t RangeEnd = 0;
+  TParm* Next = nullptr;
+  std::string Scratch;          // holds a stepped value between reads (no allocation per line)
+};
+
+struct TScriptLine {
+  std::int32_t LineNumber = 0;     // first physical line of the statement
+  TValue* Condition = nullptr;     // If: its comparator value; Otherwise: the OTHERWISE marker
+  TParm* IfLeft = nullptr;
+  TParm* IfRight = nullptr;
+  bool IfResult = false;           // latest evaluation of this line's condition
+  TParm* Target = nullptr;         // variable written before "=" or a function
+  Cmd Command = Cmd::Undetermined;
+  std::int32_t ParmCount = 0;
+  TParm* FirstParm = nullptr;
+  TScriptLine* LoopStart = nullptr;  // Again: the Begin it closes
+  TScriptLine* ElseLine = nullptr;   // block opener: its Else line
+  TScriptLine* BlockEnd = nullptr;   // opener: its End/Again; Else: the End; Break/Continue: the Again
+  TScriptLine* Prev = nullptr;
+  TScriptLine* Next = nullptr;
+};
+
+// Chooses the element an Array parameter refers to, creating it with the
+// value of $NotDefined when it does not exist yet.
+void ResolveArrayElement(TParm& parm, TValueStore& store);
+
+// The text a command receives for a parameter: range and step applied. The
+// view stays valid until the parameter or its variable changes.
+std::string_view ParameterValue(TParm& parm);
+
+}  // namespace gleaner
