@@ -346,7 +346,10 @@ TScriptLine* TCompiler::FindLoopEnd(TScriptLine& line, int depth) {
       if (--counter == 0) break;
     } else if (l->Command == Cmd::Again) {
       if (--counter < 0) break;
-      if (counter < depth) return l;
+      if (counter < depth) {
+        line.InnerBlocks = depth - 1 - counter;
+        return l;
+      }
     }
   }
   CompileFail(Name(line.Command) + " command cannot be matched with an Again command");

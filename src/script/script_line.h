@@ -49,6 +49,7 @@ struct TScriptLine {
   TScriptLine* LoopStart = nullptr;  // Again: the Begin it closes
   TScriptLine* ElseLine = nullptr;   // block opener: its Else line
   TScriptLine* BlockEnd = nullptr;   // opener: its End/Again; Else: the End; Break/Continue: the Again
+  std::int32_t InnerBlocks = 0;      // Break/Continue: blocks open inside the loop, closed before leaving
   TScriptLine* Prev = nullptr;
   TScriptLine* Next = nullptr;
 };

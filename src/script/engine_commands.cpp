@@ -1,0 +1,206 @@
+// The engine commands as the executor hands them over: which parameter values
+// each operation receives, the defaults, the accepted parameter counts and
+// where results go. The operations themselves live in the engine.
+#include <array>
+#include <functional>
+
+#include "engine/calc.h"
+#include "engine/char_commands.h"
+#include "engine/comparisons.h"
+#include "engine/csv.h"
+#include "engine/engine_errors.h"
+#include "engine/field_commands.h"
+#include "engine/file_commands.h"
+#include "engine/lookup_files.h"
+#include "engine/mass_change.h"
+#include "engine/parse.h"
+#include "engine/process_log.h"
+#include "engine/scan_commands.h"
+#include "engine/writer.h"
+#include "script/compiler.h"
+#include "script/exec_state.h"
+#include "script/executor.h"
+
+namespace gleaner {
+namespace {
+
+using THandler = void (*)(TScriptLine&);
+
+struct TEngineCommand {
+  Cmd Code;
+  int MaxParms;  // more parameters: the operation is not called (0 = no limit)
+  THandler Run;
+  THandler Surplus = nullptr;  // what is stored instead when there are too many
+};
+
+std::optional<std::string_view> OptionalArg(TScriptLine& line, int n) {
+  if (n > line.ParmCount) return std::nullopt;
+  return Arg(line, n);
+}
+
+// Parameter values handed together with a variable the operation changes are
+// copied first when they live in that variable's text (Change X X 'b').
+class TDetached {
+ public:
+  explicit TDetached(const std::string& var) : var_(var) {}
+  std::string_view operator()(std::string_view v) {
+    const std::less<const char*> before;
+    const char* begin = var_.data();
+    const char* end = begin + var_.capacity();
+    if (v.empty() || before(v.data(), begin) || !before(v.data(), end)) return v;
+    std::string& copy = copies_[used_++];
+    copy.assign(v);
+    return copy;
+  }
+  std::optional<std::string_view> operator()(std::optional<std::string_view> v) {
+    return v ? std::optional<std::string_view>((*this)(*v)) : std::nullopt;
+  }
+
+ private:
+  const std::string& var_;
+  std::string copies_[4];  // no operation takes more than four values besides its variable
+  int used_ = 0;
+};
+
+// Runs op(var, detached args...) for an operation that changes var.
+template <typename Op, typename... Args>
+auto OnVariable(std::string& var, Op op, Args... args) {
+  TDetached detach(var);
+  return op(var, detach(args)...);
+}
+
+void Odb(TScriptLine& line) {
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
+    const std::string_view parts[] = {"|", ParameterValue(*p)};
+    Output(parts);
+  }
+  OutEnd("|");
+}
+
+void OutCsvCommand(TScriptLine& line) {
+  std::string value = VarArg(line, 1);
+  value += JoinArgs(line, 3);
+  OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view());
+}
+
+void ScanPosnCommand(TScriptLine& line) {
+  const TScanPosnResult r = ScanPosn(Arg(line, 3), Arg(line, 5, "Any IgnoreCase"), Arg(line, 4));
+  SetSuccess(r.Found);
+  VarArg(line, 1) = r.Start;
+  VarArg(line, 2) = r.End;
+}
+
+void SetFromFileCommand(TScriptLine& line) {
+  std::string& target = *line.Target->Value->ValueRef;
+  const bool ok = OnVariable(target, SetFromFile, Arg(line, 1), Arg(line, 2, "Text Clean"));
+  SetSuccess(ok);
+  if (!ok) target.clear();
+}
+
+
+const std::array kCommands = {
+    TEngineCommand{Cmd::Assign, 0, [](TScriptLine& l) { SetTarget(l, JoinArgs(l)); }},
+    TEngineCommand{Cmd::AlphaNumPatt, 2, [](TScriptLine& l) { SetTarget(l, AlphaNumPatt(Arg(l, 1), OptionalArg(l, 2))); }},
+    TEngineCommand{Cmd::Calc, 0, [](TScriptLine& l) { SetTarget(l, Calc(Arg(l, 1), Arg(l, 2), Arg(l, 3))); }},
+    TEngineCommand{Cmd::CalcReal, 4,
+                   [](TScriptLine& l) { SetTarget(l, CalcReal(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, "2"))); }},
+    TEngineCommand{Cmd::Change, 0,
+                   [](TScriptLine& l) { OnVariable(VarArg(l, 1), Change, Arg(l, 2), Arg(l, 3), Arg(l, 4, "MultiPass")); }},
+    TEngineCommand{Cmd::ChangeCase, 2,
+                   [](TScriptLine& l) { SetTarget(l, ChangeCase(Arg(l, 1), Arg(l, 2, "Uppercase"))); }},
+    TEngineCommand{Cmd::Cols, 3, [](TScriptLine& l) { SetTarget(l, Cols(Arg(l, 1), Arg(l, 2), Arg(l, 3, Arg(l, 2)))); }},
+    TEngineCommand{Cmd::Dec, 0, [](TScriptLine& l) { OnVariable(VarArg(l, 1), Dec, Arg(l, 2, "1")); }},
+    TEngineCommand{Cmd::FindPosn, 3,
+                   [](TScriptLine& l) {
+                     OnVariable(*l.Target->Value->ValueRef, FindPosn, Arg(l, 1), Arg(l, 2), Arg(l, 3, kPlaceDefaultControl));
+                   }},
+    TEngineCommand{Cmd::Inc, 0, [](TScriptLine& l) { OnVariable(VarArg(l, 1), Inc, Arg(l, 2, "1")); }},
+    TEngineCommand{Cmd::Insert, 4,
+                   [](TScriptLine& l) {
+                     SetSuccess(OnVariable(VarArg(l, 1), Insert, Arg(l, 2), Arg(l, 3), Arg(l, 4, kPlaceDefaultControl)));
+                   }},
+    TEngineCommand{Cmd::KeepChar, 0, [](TScriptLine& l) { OnVariable(VarArg(l, 1), KeepChar, Arg(l, 2)); }},
+    TEngineCommand{Cmd::Len, 0, [](TScriptLine& l) { SetTarget(l, Len(JoinArgs(l))); }},
+    TEngineCommand{Cmd::LogMsg, 0, [](TScriptLine& l) { LogMsg(JoinArgs(l)); }},
+    TEngineCommand{Cmd::LogMsgLF, 0, [](TScriptLine&) { LogMsgLF(); }},
+    TEngineCommand{Cmd::Lookup, 3,
+                   [](TScriptLine& l) {
+                     SetSuccess(OnVariable(*l.Target->Value->ValueRef, Lookup, Arg(l, 1), Arg(l, 2), Arg(l, 3, "MatchCase")));
+                   }},
+    TEngineCommand{Cmd::LookupFile, 4,
+                   [](TScriptLine& l) { LookupFile(Arg(l, 1), Arg(l, 2), Arg(l, 3, "1"), Arg(l, 4, "2")); }},
+    TEngineCommand{Cmd::MassChange, 3,
+                   [](TScriptLine& l) { OnVariable(VarArg(l, 1), MassChange, Arg(l, 2), Arg(l, 3, "MatchCase")); }},
+    TEngineCommand{Cmd::NextRecord, 0, [](TScriptLine&) { NextRecord(); }},
+    TEngineCommand{Cmd::NextStep, 0, [](TScriptLine&) { NextStep(); }},
+    TEngineCommand{Cmd::Odb, 0, Odb},
+    TEngineCommand{Cmd::OutCSV, 0, OutCsvCommand},
+    TEngineCommand{Cmd::OutEnd, 0, [](TScriptLine& l) { OutEnd(JoinArgs(l)); }},
+    TEngineCommand{Cmd::OutNull, 0, [](TScriptLine&) { OutNull(); }},
+    TEngineCommand{Cmd::Output, 0,
+                   [](TScriptLine& l) {
+                     const std::string_view all[] = {JoinArgs(l)};
+                     Output(all);
+                   }},
+    TEngineCommand{Cmd::Outruler, 0, [](TScriptLine& l) { Outruler(JoinArgs(l)); }},
+    TEngineCommand{Cmd::Overlay, 4,
+                   [](TScriptLine& l) {
+                     SetSuccess(OnVariable(VarArg(l, 1), Overlay, Arg(l, 2), Arg(l, 3), Arg(l, 4, kPlaceDefaultControl)));
+                   }},
+    TEngineCommand{Cmd::Padded, 4,
+                   [](TScriptLine& l) {
+                     SetTarget(l, Padded(Arg(l, 1), Arg(l, 2), Arg(l, 3, "Right"), Arg(l, 4, " ")));
+                   }},
+    TEngineCommand{Cmd::Parse, 4,
+                   [](TScriptLine& l) {
+                     SetTarget(l, OnVariable(VarArg(l, 1), Parse, Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, kParseDefaultControl)));
+                   }},
+    TEngineCommand{Cmd::Que, 4,
+                   [](TScriptLine& l) { SetTarget(l, Que(VarArg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
+                   [](TScriptLine& l) { SetTarget(l, "Y"); }},
+    TEngineCommand{Cmd::Rounding, 0, [](TScriptLine& l) { Rounding(VarArg(l, 1)); }},
+    TEngineCommand{Cmd::ScanFollow, 4,
+                   [](TScriptLine& l) {
+                     SetTarget(l, ScanFollow(VarArg(l, 1), Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, "IgnoreCase")));
+                   }},
+    TEngineCommand{Cmd::ScanPosn, 5, ScanPosnCommand,
+                   [](TScriptLine& l) {
+                     VarArg(l, 1).clear();
+                     VarArg(l, 2).clear();
+                   }},
+    TEngineCommand{Cmd::SetFromFile, 2, SetFromFileCommand,
+                   [](TScriptLine& l) {
+                     SetSuccess(false);
+                     l.Target->Value->ValueRef->clear();
+                   }},
+    TEngineCommand{Cmd::ShowNote, 0, [](TScriptLine& l) { ShowNote(JoinArgs(l)); }},
+    TEngineCommand{Cmd::SplitCSV, 3,
+                   [](TScriptLine& l) { SetTarget(l, SplitCSV(Arg(l, 1), Arg(l, 2, "\r"), Arg(l, 3, ","))); }},
+    TEngineCommand{Cmd::Stop, 0, [](TScriptLine& l) { Stop(JoinArgs(l)); }},
+    TEngineCommand{Cmd::TrimChar, 2, [](TScriptLine& l) { OnVariable(VarArg(l, 1), TrimChar, Arg(l, 2, "B ")); }},
+};
+
+// Handlers indexed by command code.
+const std::array<const TEngineCommand*, kCommandCount>& CommandIndex() {
+  static const auto index = [] {
+    std::array<const TEngineCommand*, kCommandCount> built{};
+    for (const TEngineCommand& c : kCommands) built[static_cast<std::size_t>(c.Code)] = &c;
+    return built;
+  }();
+  return index;
+}
+
+}  // namespace
+
+bool DispatchEngineCommand(TScriptLine& line) {
+  const TEngineCommand* command = CommandIndex()[static_cast<std::size_t>(line.Command)];
+  if (command == nullptr) return false;
+  if (command->MaxParms != 0 && line.ParmCount > command->MaxParms) {
+    if (command->Surplus != nullptr) command->Surplus(line);
+    return true;
+  }
+  command->Run(line);
+  return true;
+}
+
+}  // namespace gleaner

@@ -1,0 +1,52 @@
+// Internal to the executor: its state and the parameter fetch used by the
+// engine-command handlers. The line loop allocates nothing of its own: "all"
+// joins reuse one buffer, values are read through references.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "script/compiled_script.h"
+#include "script/script_line.h"
+
+namespace gleaner {
+
+inline constexpr int kMaxCallDepth = 50;
+
+struct TCallFrame {
+  TScriptLine* CallLine = nullptr;
+  int Depth = 0;
+};
+
+struct TExecState {
+  TScriptLine* Current = nullptr;
+  TScriptLine* SectionEnd = nullptr;
+  bool NoAdvance = false;
+  int Depth = 0;
+  TCallFrame Calls[kMaxCallDepth];
+  int CallDepth = 0;
+  bool Active = false;
+  std::string Joined;  // scratch for "all" parameter joins
+};
+
+TExecState& Exec();
+
+// Script error (kind 8) for the current line: "Line n of <script>".
+[[noreturn]] void ScriptError(const std::string& message);
+
+// Parameter n (1-based) of a line, or null past ParmCount.
+TParm* ParmAt(TScriptLine& line, int n);
+// The value of parameter n; the default when absent (raises when none given).
+std::string_view Arg(TScriptLine& line, int n, std::optional<std::string_view> fallback = std::nullopt);
+// The variable text of parameter n itself, range and step not applied.
+std::string& VarArg(TScriptLine& line, int n);
+// The values of parameters from..ParmCount joined with nothing between.
+std::string_view JoinArgs(TScriptLine& line, int from = 1);
+// Stores a result into the line's target variable.
+void SetTarget(TScriptLine& line, std::string_view value);
+
+// Runs an engine command; false when code is not an engine command.
+bool DispatchEngineCommand(TScriptLine& line);
+
+}  // namespace gleaner

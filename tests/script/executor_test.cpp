@@ -1,0 +1,278 @@
+// Scripts compiled from files and run over real input files through the
+// engine's run lifecycle, checking the output bytes.
+#include "script/executor.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "engine/engine_errors.h"
+#include "engine/engine_info.h"
+#include "engine/engine_state.h"
+#include "engine/lifecycle.h"
+#include "foundation/search_path.h"
+#include "script/compiler.h"
+#include "support/fake_ports.h"
+#include "support/temp_folder.h"
+
+namespace gleaner {
+namespace {
+
+class ScriptRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    unsetenv("GLEANER_HOME");
+    InitHomeFolder(folder.File("culler"));
+    TEngineInfo& info = EngineInfo();
+    info.CfgProgramName = "Culler";
+    info.CfgVersion = "2.50.00";
+    info.CfgInputFileType = "Text";
+    info.CfgOutputFileType = "Text";
+    info.CfgRecLen = 0;
+    info.CfgLogFileName.clear();
+    info.CfgErrorFileName = "Culler-Error.txt";
+    info.CfgSettableList = "/$CfgCaptionX";
+    SetErrorReporter([this](const std::string& message) { reported.push_back(message); });
+  }
+  void TearDown() override {
+    SetErrorReporter(nullptr);
+    FreeCompiledScript();
+    SetScriptActive(false);
+  }
+
+  // Runs one step, ending it quietly at NextStep.
+  static void Step(const char* name, Cmd code) {
+    Eng().StepName = name;
+    try {
+      Execute(code);
+    } catch (const ENextStep&) {
+    }
+  }
+
+  // The steps of a run, in the order the run controller takes them.
+  static void Steps() {
+    Step("Config", Cmd::Config);
+    Step("TaskInit", Cmd::TaskInit);
+    do {
+      Eng().RecordCount = "0";
+      Step("FileInit", Cmd::FileInit);
+      Eng().StepName = "Main";
+      try {
+        while (ReadNextRecord()) {
+          try {
+            RunMainWithText(Eng().Record);
+          } catch (const ENextRecord&) {
+          }
+        }
+      } catch (const ENextStep&) {
+      }
+      Step("FileDone", Cmd::FileDone);
+    } while (NextInputFile());
+    Step("TaskDone", Cmd::TaskDone);
+  }
+
+  // Compiles the script, runs it over input and returns the output bytes.
+  std::string Run(const std::string& script, const std::string& input = "r1\r\nr2\r\n") {
+    testing::WriteFile(folder.File("ScrTest.txt"), script);
+    testing::WriteFile(folder.File("In.txt"), input);
+    if (!PrepareScript(folder.File("ScrTest.txt"))) {
+      ADD_FAILURE() << "compile failed: " << (reported.empty() ? "" : reported.back());
+      return {};
+    }
+    OpenEngine(folder.File("In.txt"), folder.File("Out.txt"));
+    BeginRun(true);
+    try {
+      Steps();
+    } catch (...) {
+      EndRun();
+      CloseEngine();
+      throw;
+    }
+    EndRun();
+    CloseEngine();
+    return testing::ReadFile(folder.File("Out.txt"));
+  }
+
+  // The message of the engine error the run ends with.
+  std::string RunError(const std::string& script, const std::string& input = "r1\r\n") {
+    try {
+      Run(script, input);
+    } catch (const EParse& e) {
+      return e.what();
+    }
+    return "(no error)";
+  }
+
+  testing::TempFolder folder;
+  testing::FakePorts ports;
+  std::vector<std::string> reported;
+};
+
+TEST_F(ScriptRun, SectionsRunInOrderAroundTheRecords) {
+  EXPECT_EQ(Run("TaskDone\nOutEnd 'TD'\nEnd\nFileInit\nOutEnd 'FI ' $ReadLines\nEnd\n"
+                "OutEnd $StepName ':' $OutData\nTaskInit\nOutEnd 'TI'\nEnd\nFileDone\nOutEnd 'FD'\nEnd\n"),
+            "TI\r\nFI 0\r\nMain:r1\r\nMain:r2\r\nFD\r\nTD\r\n");
+}
+
+TEST_F(ScriptRun, WithoutAScriptRecordsGoStraightToTheOutput) {
+  testing::WriteFile(folder.File("In.txt"), "a\r\nb\r\n");
+  ASSERT_TRUE(PrepareScript("None"));
+  OpenEngine(folder.File("In.txt"), folder.File("Out.txt"));
+  BeginRun(true);
+  Steps();
+  EndRun();
+  CloseEngine();
+  EXPECT_EQ(testing::ReadFile(folder.File("Out.txt")), "a\r\nb\r\n");
+}
+
+TEST_F(ScriptRun, NestedBeginElseEnd) {
+  const std::string script =
+      "Begin $Data = 'r1'\n"
+      "  Begin $Data[2] = '1'\n  OutEnd 'one'\n  Else\n  OutEnd 'never'\n  End\n"
+      "Else\n  OutEnd 'other ' $Data\nEnd\n";
+  EXPECT_EQ(Run(script), "one\r\nother r2\r\n");
+}
+
+TEST_F(ScriptRun, LoopsWithBreakAndContinue) {
+  const std::string script =
+      "TaskInit\n"
+      "I = 0\n"
+      "Begin\n"
+      "  I = Calc I + 1\n"
+      "  If I = 2 Continue\n"
+      "  Begin I = 4\n    Break\n  End\n"
+      "  Output I ','\n"
+      "Again I #< 10\n"
+      "OutEnd '.'\n"
+      "Done\n"
+      "End\n"
+      "NextStep\n";
+  EXPECT_EQ(Run(script), "1,3,.\r\n");
+}
+
+TEST_F(ScriptRun, ProceduresWithCallAndExit) {
+  const std::string script =
+      "Procedure P\n"
+      "  Output '<' P\n"
+      "  If P = 'ab' Exit\n"
+      "  Output '!'\n"
+      "End\n"
+      "TaskInit\nCall P 'a' 'b'\nCall P 'x'\nOutEnd '>'\nEnd\n"
+      "NextStep\n";
+  EXPECT_EQ(Run(script), "<ab<x!>\r\n");
+}
+
+TEST_F(ScriptRun, FiftyNestedCallsWorkAndTheFiftyFirstFails) {
+  auto script = [](int limit) {
+    return "Procedure P\n"
+           "  N = Calc N + 1\n"
+           "  If N #< Limit Call P\n"
+           "End\n"
+           "TaskInit\nLimit = " +
+           std::to_string(limit) + "\nN = 0\nCall P\nOutEnd N\nEnd\nNextStep\n";
+  };
+  EXPECT_EQ(Run(script(50)), "50\r\n");
+  EXPECT_EQ(RunError(script(51)), "Script error\r\n\r\nLine 3 of " + folder.File("ScrTest.txt") +
+                                      "\r\n\r\nExceeded maximum nesting of 50 Calls");
+  EXPECT_EQ(Eng().ErrorKind, kErrScript);
+}
+
+TEST_F(ScriptRun, IfAndOtherwiseChains) {
+  const std::string script =
+      "If $Data = 'r1' OutEnd 'yes'\nOtherwise Output 'no'\nOtherwise OutEnd '-no'\n";
+  EXPECT_EQ(Run(script), "yes\r\nno-no\r\n");
+}
+
+TEST_F(ScriptRun, NextRecordNextStepAndStop) {
+  EXPECT_EQ(Run("If $Data = 'r1' NextRecord\nOutEnd $Data\n"), "r2\r\n");
+  EXPECT_EQ(Run("OutEnd $Data\nNextStep\nFileDone\nOutEnd 'fd'\nEnd\n", "a\nb\nc\n"), "a\r\nfd\r\n");
+  EXPECT_THROW(Run("OutEnd $Data\nStop\n"), EParseStop);
+  EXPECT_EQ(testing::ReadFile(folder.File("Out.txt")), "r1\r\n");
+}
+
+TEST_F(ScriptRun, ArraysRangesAndSteps) {
+  const std::string script =
+      "TaskInit\n"
+      "I = 1\nX(I) = 'one'\nI = 2\nOutEnd X(1) ' ' X(I) ' ' X('1')\n"
+      "$NotDefined = ''\nJ = 7\nOutEnd '[' X(J) ']'\n"
+      "Y = 'abcdef'\nOutEnd Y[2 4] '|' Y[5 99] '|' Y[9] '|' Y[0 2]\n"
+      "N = 41\nOutEnd N+ ' ' N ' ' N-\n"
+      "End\nNextStep\n";
+  EXPECT_EQ(Run(script), "one [ND] one\r\n[]\r\nbcd|ef||ab\r\n42 41 40\r\n");
+  EXPECT_EQ(RunError("TaskInit\nN = '4a'\nOutEnd N+\nEnd\n"),
+            "Cannot increment variable N -- it is not numeric:\r\n\r\n4a");
+}
+
+TEST_F(ScriptRun, AssigningDataChangesTheEngineRecord) {
+  Run("$Data = 'changed'\n");
+  EXPECT_EQ(Eng().PreviousRecord, "changed");  // the last record, as the final read left it
+}
+
+TEST_F(ScriptRun, QueFollowsCompareCtrl) {
+  const std::string script =
+      "TaskInit\nCompareCtrl 'MatchCase'\nA = Que 'a' = 'A'\nCompareCtrl 'ignorecase'\nB = Que 'a' = 'A'\n"
+      "OutEnd A B\nEnd\nNextStep\n";
+  EXPECT_EQ(Run(script), "NY\r\n");
+  EXPECT_EQ(RunError("TaskInit\nCompareCtrl 'Sloppy'\nEnd\n"),
+            "Script error\r\n\r\nLine 2 of " + folder.File("ScrTest.txt") +
+                "\r\n\r\nUnrecognized CompareCtrl parameter (Sloppy)\r\nValid choices are IgnoreCase and MatchCase");
+}
+
+TEST_F(ScriptRun, ReservedCommandsFailOnlyWhenRun) {
+  EXPECT_EQ(Run("If $Data = 'zz' Rewind X\nOutEnd $Data\n"), "r1\r\nr2\r\n");
+  EXPECT_EQ(RunError("Rewind X\n"), "Command not yet supported\r\n\r\nRewind");
+  EXPECT_EQ(Eng().ErrorKind, kErrNotSupported);
+}
+
+TEST_F(ScriptRun, OnlyTheFirstOfTwoSectionsRuns) {
+  EXPECT_EQ(Run("FileInit\nOutEnd '1'\nEnd\nFileInit\nOutEnd '2'\nEnd\nNextStep\n"), "1\r\n");
+}
+
+TEST_F(ScriptRun, SurplusParametersOfQueStoreY) {
+  EXPECT_EQ(Run("TaskInit\nA = Que 'a' = 'b' 'MatchCase' 'x'\nOutEnd A\nEnd\nNextStep\n"), "Y\r\n");
+}
+
+TEST_F(ScriptRun, ConfigRunSetsCaptions) {
+  testing::WriteFile(folder.File("ScrCfg.txt"), "Config\n$CfgCaptionX = 'Words'\nEnd\nOutEnd $Data\n");
+  EngineInfo().CfgCaptionX = "/&Keep list";
+  EXPECT_TRUE(RunConfig(folder.File("ScrCfg.txt")));
+  EXPECT_EQ(EngineInfo().CfgCaptionX, "Words");
+  EXPECT_FALSE(ScriptActive());
+  testing::WriteFile(folder.File("ScrBad.txt"), "Config\nStop 'no config'\nEnd\n");
+  EXPECT_FALSE(RunConfig(folder.File("ScrBad.txt")));
+  ASSERT_EQ(reported.size(), 1u);
+  EXPECT_EQ(reported[0], "no config");
+}
+
+TEST_F(ScriptRun, PrepareScriptRefusesWildcardsAndMissingFiles) {
+  EXPECT_FALSE(PrepareScript("Scr*.txt"));
+  EXPECT_FALSE(PrepareScript(folder.File("NoSuchScript.txt")));
+  ASSERT_EQ(reported.size(), 2u);
+  EXPECT_EQ(reported[0], "You cannot use the wildcard characters ? * ; in the script file name\r\n\r\nScr*.txt");
+  EXPECT_EQ(reported[1], "Script file not found\r\n\r\n" + folder.File("NoSuchScript.txt"));
+  EXPECT_TRUE(PrepareScript("None"));
+  EXPECT_FALSE(ScriptActive());
+}
+
+TEST_F(ScriptRun, BreakInsideANestedBlockLeavesProceduresWorking) {
+  // The block opened inside the loop closes with the Break, so the
+  // procedure's End still returns to its caller.
+  const std::string script =
+      "Procedure P\n"
+      "  Begin\n    Begin 'x' = 'x'\n      Break\n    End\n  Again\n"
+      "  Output 'in'\n"
+      "End\n"
+      "TaskInit\nCall P\nOutEnd ' back'\nEnd\nNextStep\n";
+  EXPECT_EQ(Run(script), "in back\r\n");
+}
+
+TEST_F(ScriptRun, CancelBetweenLinesKeepsTheOutput) {
+  ports.pump.onPump = [](int calls) {
+    if (calls == 8) Eng().CancelRequested = true;
+  };
+  EXPECT_EQ(RunError("OutEnd $Data\n", "a\nb\nc\nd\ne\nf\n"), "Processing cancelled\r\n\r\nOutput may be incomplete");
+  EXPECT_EQ(testing::ReadFile(folder.File("Out.txt")).substr(0, 6), "a\r\nb\r\n");
+}
+
+}  // namespace
+}  // namespace gleaner
