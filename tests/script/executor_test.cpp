@@ -12,6 +12,7 @@
 #include "engine/lifecycle.h"
 #include "foundation/search_path.h"
 #include "script/compiler.h"
+#include "script/step_runner.h"
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
 
@@ -40,35 +41,9 @@ class ScriptRun : public ::testing::Test {
     SetScriptActive(false);
   }
 
-  // Runs one step, ending it quietly at NextStep.
-  static void Step(const char* name, Cmd code) {
-    Eng().StepName = name;
-    try {
-      Execute(code);
-    } catch (const ENextStep&) {
-    }
-  }
-
-  // The steps of a run, in the order the run controller takes them.
   static void Steps() {
-    Step("Config", Cmd::Config);
-    Step("TaskInit", Cmd::TaskInit);
-    do {
-      Eng().RecordCount = "0";
-      Step("FileInit", Cmd::FileInit);
-      Eng().StepName = "Main";
-      try {
-        while (ReadNextRecord()) {
-          try {
-            RunMainWithText(Eng().Record);
-          } catch (const ENextRecord&) {
-          }
-        }
-      } catch (const ENextStep&) {
-      }
-      Step("FileDone", Cmd::FileDone);
-    } while (NextInputFile());
-    Step("TaskDone", Cmd::TaskDone);
+    TRunHandlers scriptOnly;
+    RunSteps(scriptOnly);
   }
 
   // Compiles the script, runs it over input and returns the output bytes.
