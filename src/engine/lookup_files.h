@@ -1,8 +1,67 @@
 // Lookup files: the registry of loaded lookup files, owned by the engine
-// between OpenEngine and CloseEngine.
+// between OpenEngine and CloseEngine, and the two commands that use it.
+// LookupFile loads a delimited text file under a short name (once per run);
+// Lookup finds the data of a key; MassChange (mass_change.h) walks the keys.
 #pragma once
 
+#include <cstdint>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "engine/engine_errors.h"
+
 namespace gleaner {
+
+// Orders texts by the bytes of their Windows-1252 upper-case forms, so that
+// texts differing only in letter case are the same key; the order is the
+// same on every machine.
+struct AnsiCaselessLess {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const;
+};
+
+// The data text of one key.
+struct TLuData {
+  std::string Data;
+};
+
+// The keys of one lookup file, unique regardless of letter case, in
+// AnsiCaselessLess order.
+class TLuKeys {
+ public:
+  using TEntries = std::map<std::string, TLuData, AnsiCaselessLess>;
+
+  // Adds the entry; false (and nothing added) when the key is already there
+  // in any letter case.
+  bool Add(std::string_view key, std::string_view data);
+  const TLuData* FindIgnoreCase(std::string_view key) const;
+  // Only a key equal byte for byte.
+  const TLuData* FindMatchCase(std::string_view key) const;
+  const TEntries& Entries() const { return entries_; }
+
+ private:
+  TEntries entries_;
+};
+
+// The command LookupFile: loads fileName under shortName unless that short
+// name is already loaded. keyField and dataField are decimal field numbers
+// (the executor's defaults are "1" and "2").
+void LookupFile(std::string_view shortName, std::string_view fileName, std::string_view keyField,
+                std::string_view dataField);
+
+// The command Lookup: result := the data of key in the file loaded as
+// shortName; options is "IgnoreCase" or "MatchCase". Returns whether the key
+// was found; a missing key leaves result empty and is not an error.
+bool Lookup(std::string& result, std::string_view key, std::string_view shortName, std::string_view options);
+
+// The keys loaded under shortName, or null when none are (registry absent).
+const TLuKeys* FindLookupFile(std::string_view shortName);
+
+// The keys loaded under shortName for a command that needs them: an empty or
+// undefined short name is the command's error with the parameters given.
+const TLuKeys& RequireLookupFile(std::string_view shortName, std::initializer_list<ErrParm> parms);
 
 // Frees every loaded lookup file; the registry becomes absent.
 void FreeLookupFiles();

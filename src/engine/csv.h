@@ -1,0 +1,34 @@
+// Delimited output and splitting: OutCSV builds one record field by field in
+// the engine's CSV state (Eng().Csv, which outlives runs) and writes it as one
+// output line; SplitCSV turns a line of double-quoted fields into a line with
+// a separator of the caller's choice.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace gleaner {
+
+// The longest record OutCSV builds; a field that would make it longer is an error.
+inline constexpr std::size_t kMaxCsvRecordLength = 2'048'000;
+
+// Adds value as a field, or acts on the record, as mode says: a word of
+// "Control Done Init Nulls Quoted Stop Unquoted", optionally led by "+" or "-"
+// (on flag) and ended by "..." (make Quoted/Unquoted the default). An empty
+// mode is the default mode. Example: OutCSV("", "Init"); OutCSV("a", "Quoted");
+// OutCSV("", "Done") writes "a" with its quotes as one line.
+void OutCSV(std::string_view value, std::string_view mode);
+
+// Drops the double quotes of quoted fields (a doubled quote inside them is one
+// quote) and puts newSeparator for each oldSeparator found outside quotes.
+// Example: SplitCSV("a,\"b,c\",d", "|", ",") is "a|b,c|d".
+std::string SplitCSV(std::string_view source, std::string_view newSeparator = "\r",
+                     std::string_view oldSeparator = ",");
+
+// The engine's numeric test: an optional sign, then one or more digits with at
+// most one "." (only when allowDecimal, a word of "Yes No", says Yes). An
+// empty allowDecimal is the "Missing ..." error of the current command.
+bool NumericText(std::string_view value, std::string_view allowDecimal);
+
+}  // namespace gleaner

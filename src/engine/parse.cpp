@@ -1,0 +1,208 @@
+// The Parse routine and the commands built on it. The routine works in two
+// stages: Locate reads the decapsulators and the control setting and computes
+// the start and end positions (all that FindPosn, Insert and Overlay need);
+// Parse then checks the range, takes the result and, with Cut, removes the
+// matched stretch from the source as its very last step, so an error never
+// leaves the source half changed.
+#include "engine/parse.h"
+
+#include <algorithm>
+
+#include "engine/decapsulator.h"
+#include "engine/engine_errors.h"
+#include "engine/engine_state.h"
+#include "foundation/win1252.h"
+
+namespace gleaner {
+namespace {
+
+TParseState gState;
+
+// Storage reused from call to call, so that a Parse per record does not allocate.
+struct TParseWork {
+  TDecapsulator From;
+  TDecapsulator To;
+  TParseOptions Options;
+  std::string Upper;         // the source upper-cased, under IgnoreCase
+  std::int64_t FromPos = 0;  // position of the From place
+};
+TParseWork gWork;
+
+void ResetState() {
+  gState.StartPos = 0;
+  gState.EndPos = 0;
+  gState.ToPos = 0;
+  gState.FromNotEmpty = false;
+  gState.ToNotEmpty = false;
+  gState.EmptyResult = false;
+  gWork.FromPos = 0;
+}
+
+std::int64_t Length(std::string_view text) { return static_cast<std::int64_t>(text.size()); }
+
+// The text the places are searched in: the source itself, or under IgnoreCase
+// an upper-cased copy (same length, so positions carry over to the source).
+std::string_view SearchText(std::string_view source) {
+  if (!gWork.Options.IgnoreCase) return source;
+  if (!gWork.From.Positional) AnsiUpperInPlace(gWork.From.FindString);
+  if (!gWork.To.Positional) AnsiUpperInPlace(gWork.To.FindString);
+  gWork.Upper.assign(source);
+  AnsiUpperInPlace(gWork.Upper);
+  return gWork.Upper;
+}
+
+// To counts as a find string only when it was found; a To forgiven under
+// Relaxed counts as empty, so the result runs to the end of the source.
+bool ToIsFindString() { return gState.ToNotEmpty && !gWork.To.Positional; }
+
+// Exclude: the find strings touch or overlap, so nothing lies between them.
+bool NothingBetween() {
+  const TParseState& s = gState;
+  // A positional To of 1 is a real last character, not a find string starting the source.
+  if (!s.FromNotEmpty) return ToIsFindString() && s.ToPos == 1;
+  if (!s.ToNotEmpty) return s.StartPos - 1 == s.ToPos;
+  return s.ToPos >= gWork.FromPos && s.StartPos - 1 >= s.EndPos;
+}
+
+void SetRange() {
+  const std::int64_t toLength = ToIsFindString() ? Length(gWork.To.FindString) : 0;
+  if (gWork.Options.Include) {
+    gState.StartPos = gWork.FromPos;
+    gState.EndPos = ToIsFindString() ? gState.ToPos + toLength - 1 : gState.ToPos;
+    return;
+  }
+  if (!gState.FromNotEmpty) {
+    gState.StartPos = 1;
+  } else {
+    gState.StartPos = gWork.From.Positional ? gWork.FromPos : gWork.FromPos + Length(gWork.From.FindString);
+  }
+  gState.EndPos = ToIsFindString() ? gState.ToPos - 1 : gState.ToPos;
+  gState.EmptyResult = NothingBetween();
+}
+
+// Everything up to the start and end positions; false when the routine stops
+// with an empty result (empty source, From or To not found).
+bool Locate(std::string_view source, const TParseCall& call, bool parseMode) {
+  ResetState();
+  if (source.empty()) return false;
+  ReadDecapsulator(call.From, DecapSide::From, call, gWork.From);
+  ReadDecapsulator(call.To, DecapSide::To, call, gWork.To);
+  ReadControlSetting(call.Control, parseMode, call, gWork.Options);
+  gState.Letters = gWork.Options.Letters;
+  const std::string_view searchText = SearchText(source);
+  const bool relaxed = gWork.Options.Relaxed;
+  gWork.FromPos = FindPlace(gWork.From, DecapSide::From, searchText, relaxed, 0, call);
+  if (gWork.FromPos == 0) return false;
+  gState.FromNotEmpty = !gWork.From.FindString.empty();
+  const std::int64_t nextStart = gWork.FromPos + Length(gWork.From.FindString);
+  gState.ToPos = FindPlace(gWork.To, DecapSide::To, searchText, relaxed, nextStart, call);
+  gState.ToNotEmpty = !gWork.To.FindString.empty();
+  if (gState.ToPos == 0) {
+    if (!relaxed) return false;
+    gState.ToPos = Length(source);
+    gState.ToNotEmpty = false;
+  }
+  SetRange();
+  return true;
+}
+
+[[noreturn]] void RaiseReversed(const TParseCall& call) {
+  RaiseParseError(call, kErrReversedIndices,
+                  "\"From\" position (" + std::to_string(gState.StartPos) + ") exceeds \"To\" position (" +
+                      std::to_string(gState.EndPos) + ")");
+}
+
+void TakeResult(const std::string& source, std::string& result) {
+  result.clear();
+  if (gState.EmptyResult) return;
+  const std::int64_t first = std::max<std::int64_t>(gState.StartPos, 1);
+  const std::int64_t last = std::min(gState.EndPos, Length(source));
+  if (first > last) return;
+  result.assign(source, static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+}
+
+// From the start of the From match through the end of the To match, whatever
+// Include or Exclude left in the result.
+void CutStretch(std::string& source) {
+  const std::int64_t count = ToIsFindString() ? Length(gWork.To.FindString) + gState.ToPos - gWork.FromPos
+                                              : gState.ToPos - gWork.FromPos + 1;
+  if (count <= 0) return;
+  source.erase(static_cast<std::size_t>(gWork.FromPos - 1), static_cast<std::size_t>(count));
+}
+
+// Runs the routine on the current command's behalf; the start position, or 0.
+std::int64_t StartPlace(std::string_view source, std::string_view decapsulator, std::string_view control) {
+  if (source.empty()) return 0;
+  SetInternalCallMark(true);
+  Locate(source, TParseCall{source, decapsulator, {}, control}, false);
+  SetInternalCallMark(false);
+  return gState.StartPos;
+}
+
+// Insert and Overlay into an empty variable: only an empty decapsulator places the text.
+bool PlaceInEmpty(std::string& variable, std::string_view decapsulator, std::string_view text) {
+  if (!decapsulator.empty()) return false;
+  variable.assign(text);
+  return true;
+}
+
+}  // namespace
+
+const TParseState& LastParse() { return gState; }
+
+void ParseRoutine(std::string& source, std::string_view from, std::string_view to, std::string& result,
+                  std::string_view control) {
+  TEngineState& eng = Eng();
+  if (!eng.InternalCall) eng.CurrentCommand = Cmd::Parse;
+  const bool parseMode = eng.CurrentCommand == Cmd::Parse;
+  const TParseCall call{source, from, to, control};
+  if (!Locate(source, call, parseMode) || !parseMode) {
+    result.clear();
+    return;
+  }
+  if (!gState.EmptyResult && gState.StartPos > gState.EndPos) RaiseReversed(call);
+  TakeResult(source, result);
+  if (gWork.Options.Cut) CutStretch(source);
+}
+
+std::string Parse(std::string& source, std::string_view from, std::optional<std::string_view> to,
+                  std::string_view control) {
+  std::string result;
+  ParseRoutine(source, from, to.value_or(std::string_view{}), result, control);
+  return result;
+}
+
+void FindPosn(std::string& target, std::string_view source, std::string_view decapsulator,
+              std::string_view control) {
+  Eng().CurrentCommand = Cmd::FindPosn;
+  // Computed before target is written: target may be the source variable.
+  const std::int64_t start = StartPlace(source, decapsulator, control);
+  target = std::to_string(start);
+}
+
+bool Insert(std::string& variable, std::string_view decapsulator, std::string_view text,
+            std::string_view control) {
+  Eng().CurrentCommand = Cmd::Insert;
+  if (variable.empty()) return PlaceInEmpty(variable, decapsulator, text);
+  const std::int64_t start = StartPlace(variable, decapsulator, control);
+  if (start == 0 || text.empty()) return false;
+  const std::string piece(text);  // text may be part of variable
+  const auto at = std::min(static_cast<std::size_t>(start - 1), variable.size());
+  variable.insert(at, piece);
+  return true;
+}
+
+bool Overlay(std::string& variable, std::string_view decapsulator, std::string_view text,
+             std::string_view control) {
+  Eng().CurrentCommand = Cmd::Overlay;
+  if (variable.empty()) return PlaceInEmpty(variable, decapsulator, text);
+  const std::int64_t start = StartPlace(variable, decapsulator, control);
+  if (start == 0 || text.empty()) return false;
+  const std::string piece(text);  // text may be part of variable
+  const auto at = static_cast<std::size_t>(start - 1);
+  if (variable.size() < at + piece.size()) variable.resize(at + piece.size(), ' ');
+  variable.replace(at, piece.size(), piece);
+  return true;
+}
+
+}  // namespace gleaner

@@ -1,0 +1,38 @@
+// The input reader: opens the input (a file, the clipboard through a work
+// file, or "None") and delivers one record at a time into Eng().Record, with
+// the previous record, the record count and the byte counters. Text records
+// end at LF (TEXT, TEXTLF; every CR dropped) or CR (TEXTCR; every LF dropped);
+// BINARY records are CfgRecLen bytes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/engine_state.h"
+
+namespace gleaner {
+
+inline constexpr std::string_view kDefaultInputFile = "ParseInp.txt";
+inline constexpr std::string_view kClipboardInputFile = "Clipboard-Inp.txt";
+// The longest text line delivered, in characters.
+inline constexpr std::int64_t kMaxLineLength = 2048000;
+
+// "TEXT", "TEXTLF", "TEXTCR", "BINARY" in any letter case; false (and
+// FileType::Unknown) for any other word.
+bool InputTypeOf(std::string_view word, FileType& type);
+
+// The default input file, "ParseInp.txt" in the home folder.
+std::string DefaultInputName();
+
+// Opens the input named by spec ("None", "Clipboard", empty for the default,
+// or a file name; a name without folder is in the home folder). Flushes the
+// output first. Errors: "File problem" (kind 15).
+void OpenInput(const std::string& spec);
+// Reads the next record; false at the end of the input.
+bool ReadNextData();
+// Closes the input file if one is open.
+void CloseInput();
+bool InputIsOpen();
+
+}  // namespace gleaner

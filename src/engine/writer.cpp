@@ -1,0 +1,285 @@
+// Output writer. Bytes go through one 64 KiB buffer into an unbuffered stdio
+// stream, so every failure of the system shows at the write that caused it
+// and FlushOutput is the single point where buffered bytes reach the file.
+// A failed write drops what could not be written and is reported once: the
+// close after the error does not report it again.
+#include "engine/writer.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "engine/engine_errors.h"
+#include "engine/engine_info.h"
+#include "engine/engine_state.h"
+#include "foundation/search_path.h"
+#include "foundation/win1252.h"
+#include "platform/file_search.h"
+#include "platform/ports.h"
+
+namespace gleaner {
+
+namespace {
+
+constexpr std::size_t kOutputBufferSize = 64 * 1024;
+constexpr char kCtrlZ = 26;
+
+struct TOutputFile {
+  std::FILE* File = nullptr;
+  std::vector<char> Buffer;
+  std::size_t Fill = 0;
+  bool Failed = false;  // a write failed and was reported
+};
+
+TOutputFile& Out() {
+  static TOutputFile out;
+  return out;
+}
+
+std::string ErrnoText() { return SystemErrorText(errno); }
+
+[[noreturn]] void RaiseWriteError(int errorNumber) {
+  Out().Failed = true;
+  Out().Fill = 0;
+  RaiseEngineError(kErrFileProblem, "Could not write to " + Eng().ActualOFN, SystemErrorText(errorNumber));
+}
+
+void WriteThrough(const char* data, std::size_t size) {
+  if (size == 0) return;
+  errno = 0;
+  if (std::fwrite(data, 1, size, Out().File) != size) RaiseWriteError(errno != 0 ? errno : EIO);
+}
+
+void CountBytes(TEngineState& eng, std::size_t size) {
+  if (size == 0) return;
+  eng.BytesOut += static_cast<std::int64_t>(size);
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, eng.BytesOut);
+  // Overwriting in place keeps this off the allocator and out of the general replace.
+  const std::size_t length = static_cast<std::size_t>(result.ptr - digits);
+  eng.BytesOutCount.resize(length);
+  std::memcpy(eng.BytesOutCount.data(), digits, length);
+}
+
+std::string_view RecordEnd(FileType type) {
+  switch (type) {
+    case FileType::Text: return "\r\n";
+    case FileType::TextLF: return "\n";
+    case FileType::TextCR: return "\r";
+    case FileType::Binary: return std::string_view("\0", 1);
+    default: break;
+  }
+  RaiseEngineError(kErrInternal, "OutEnd", std::to_string(static_cast<int>(type)));
+}
+
+// Text output overwrites a final Ctrl-Z of the file it appends to.
+bool PositionForAppend(std::FILE* file, FileType type) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long size = std::ftell(file);
+  if (size <= 0 || type == FileType::Binary) return size >= 0;
+  if (std::fseek(file, size - 1, SEEK_SET) != 0) return false;
+  const int last = std::fgetc(file);
+  return std::fseek(file, last == kCtrlZ ? size - 1 : size, SEEK_SET) == 0;
+}
+
+std::FILE* OpenForAppend(const std::string& name, FileType type) {
+  std::FILE* file = std::fopen(name.c_str(), "r+b");
+  if (file == nullptr && errno == ENOENT) return std::fopen(name.c_str(), "wb");
+  if (file != nullptr && !PositionForAppend(file, type)) {
+    const int error = errno;
+    std::fclose(file);
+    errno = error;
+    return nullptr;
+  }
+  return file;
+}
+
+void OpenOutputFile(bool appending) {
+  TEngineState& eng = Eng();
+  const std::string name = SystemName(eng.ActualOFN);
+  errno = 0;
+  std::FILE* file = appending ? OpenForAppend(name, eng.OutputType) : std::fopen(name.c_str(), "wb");
+  if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not create " + eng.ActualOFN, ErrnoText());
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  TOutputFile& out = Out();
+  out.File = file;
+  out.Fill = 0;
+  out.Failed = false;
+  if (out.Buffer.size() != kOutputBufferSize) out.Buffer.resize(kOutputBufferSize);
+}
+
+// Buffers bytes (counted by the caller); a write too large for the buffer
+// goes straight to the file.
+void PutBytes(std::string_view bytes) {
+  TOutputFile& out = Out();
+  if (out.File == nullptr) RaiseEngineError(kErrInternal, "Output file not open", "WriteOutputBytes");
+  if (out.Fill + bytes.size() > out.Buffer.size()) {
+    FlushOutput();
+    if (bytes.size() >= out.Buffer.size()) return WriteThrough(bytes.data(), bytes.size());
+  }
+  std::memcpy(out.Buffer.data() + out.Fill, bytes.data(), bytes.size());
+  out.Fill += bytes.size();
+}
+
+// The values' bytes; the count is brought up to date once per command, as
+// nothing can look at it between two values.
+std::size_t PutValues(std::span<const std::string_view> values) {
+  std::size_t count = 0;
+  for (std::string_view value : values) {
+    if (value.empty()) continue;
+    PutBytes(value);
+    count += value.size();
+  }
+  return count;
+}
+
+std::string ReadWorkFile(const std::string& name) {
+  std::FILE* file = std::fopen(SystemName(name).c_str(), "rb");
+  if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not re-open clipboard temporary file", ErrnoText());
+  std::string text;
+  char block[16384];
+  std::size_t count = 0;
+  while ((count = std::fread(block, 1, sizeof block, file)) > 0) text.append(block, count);
+  const bool failed = std::ferror(file) != 0;
+  const int error = errno;
+  std::fclose(file);
+  if (failed) RaiseEngineError(kErrFileProblem, "Could not re-open clipboard temporary file", SystemErrorText(error));
+  return text;
+}
+
+bool IsNone(std::string_view spec) { return SameTextIgnoreCase(spec, "NONE"); }
+bool IsClipboard(std::string_view spec) { return SameTextIgnoreCase(spec, "CLIPBOARD"); }
+
+// Steps shared by OpenOutput and OutputNameFor: the spec without its "+".
+std::string EffectiveSpec(std::string_view given, bool& appending) {
+  std::string spec(given);
+  if (spec.empty()) spec = ExpandName(EngineInfo().CfgDefaultOFN);
+  if (spec.empty() || spec.find_first_of("?*;") != std::string::npos) spec = DefaultOutputName();
+  appending = spec.front() == '+';
+  if (appending) spec.erase(0, 1);
+  // A lone "+" appends to the default output rather than to a nameless file.
+  return spec.empty() ? DefaultOutputName() : spec;
+}
+
+}  // namespace
+
+std::string DefaultOutputName() { return ExpandName(kDefaultOutputFile); }
+
+std::string BackupName(std::string_view name) {
+  const std::size_t fileStart = FolderPart(name).size();
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot < fileStart) return std::string(name) + ".bak";
+  return std::string(name.substr(0, dot + 1)) + "bak";
+}
+
+std::string OutputNameFor(std::string_view given) {
+  bool appending = false;
+  const std::string spec = EffectiveSpec(given, appending);
+  if (IsNone(spec)) return "None";
+  return ExpandName(IsClipboard(spec) ? std::string(kClipboardOutputFile) : spec);
+}
+
+void OpenOutput(const std::string& given) {
+  TEngineState& eng = Eng();
+  bool appending = false;
+  const std::string spec = EffectiveSpec(given, appending);
+  eng.Appending = appending;
+  eng.AppendingOutput = appending ? "Y" : "N";
+  eng.OutputIsNone = IsNone(spec);
+  eng.ClipboardOut = !eng.OutputIsNone && IsClipboard(spec);
+  eng.ClipboardOutput = eng.ClipboardOut ? "Y" : "N";
+  CloseOutput();
+  eng.ActualOFN = OutputNameFor(given);
+  if (eng.OutputIsNone) return;
+  if (!appending && !eng.ClipboardOut) MakeBackup(eng.ActualOFN);
+  OpenOutputFile(appending);
+}
+
+void MakeBackup(const std::string& name) {
+  if (!FileExists(name)) return;
+  const std::string backup = BackupName(name);
+  const std::string systemBackup = SystemName(backup);
+  if (FileExists(backup) && std::remove(systemBackup.c_str()) != 0) {
+    RaiseEngineError(kErrFileProblem, "Could not delete the existing copy of " + backup, ErrnoText());
+  }
+  if (std::rename(SystemName(name).c_str(), systemBackup.c_str()) != 0) {
+    RaiseEngineError(kErrFileProblem, "Could not rename " + name + " to " + backup, ErrnoText());
+  }
+}
+
+void WriteOutputBytes(std::string_view bytes) {
+  if (Eng().OutputIsNone || bytes.empty()) return;
+  PutBytes(bytes);
+  CountBytes(Eng(), bytes.size());
+}
+
+void Output(std::span<const std::string_view> values) {
+  TEngineState& eng = Eng();
+  eng.CurrentCommand = Cmd::Output;
+  if (eng.OutputIsNone) return;
+  CountBytes(eng, PutValues(values));
+}
+
+void OutEnd(std::span<const std::string_view> values) {
+  TEngineState& eng = Eng();
+  if (!eng.InternalCall) eng.CurrentCommand = Cmd::OutEnd;
+  if (eng.OutputIsNone) return;
+  const std::string_view recordEnd = RecordEnd(eng.OutputType);
+  std::size_t count = PutValues(values);
+  PutBytes(recordEnd);
+  CountBytes(eng, count + recordEnd.size());
+}
+
+void OutEnd(std::string_view value) { OutEnd(std::span<const std::string_view>(&value, 1)); }
+
+void OutNull() {
+  Eng().CurrentCommand = Cmd::OutNull;
+  SetInternalCallMark(true);
+  try {
+    OutEnd(std::span<const std::string_view>());
+  } catch (...) {
+    SetInternalCallMark(false);
+    throw;
+  }
+  SetInternalCallMark(false);
+}
+
+void FlushOutput() {
+  TOutputFile& out = Out();
+  if (out.File == nullptr || out.Fill == 0) return;
+  const std::size_t fill = out.Fill;
+  out.Fill = 0;
+  WriteThrough(out.Buffer.data(), fill);
+}
+
+void CloseOutput() {
+  TOutputFile& out = Out();
+  if (out.File == nullptr) return;
+  const bool reported = out.Failed;
+  int error = 0;
+  try {
+    if (!reported) FlushOutput();
+  } catch (const EParse&) {
+    std::fclose(out.File);
+    out.File = nullptr;
+    throw;
+  }
+  if (std::fclose(out.File) != 0) error = errno;
+  out.File = nullptr;
+  if (error != 0 && !reported) {
+    RaiseEngineError(kErrFileProblem, "Could not write to " + Eng().ActualOFN, SystemErrorText(error));
+  }
+}
+
+bool OutputIsOpen() { return Out().File != nullptr; }
+
+void CopyOutputToClipboard() {
+  std::string text = ReadWorkFile(Eng().ActualOFN);
+  const std::size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  Ports().Clipboard->WriteText(text, Eng().ActualOFN);
+}
+
+}  // namespace gleaner

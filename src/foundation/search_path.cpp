@@ -1,0 +1,175 @@
+// Home folder, search folders and name location along them.
+#include "foundation/search_path.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "foundation/settings_store.h"
+
+namespace gleaner {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kSearchPathList = "MySearchPath";
+
+// Result of a walk that has not started a directory search yet.
+constexpr int kNoSearchStarted = 999999;
+
+struct THomeState {
+  std::string Home;
+  std::vector<std::string> Folders;
+  bool Ready = false;
+};
+
+THomeState& HomeState() {
+  static THomeState state;
+  return state;
+}
+
+std::string WithTrailingSlash(std::string folder) {
+  if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
+  return folder;
+}
+
+std::string AbsoluteFolder(const std::string& folder) {
+  std::error_code ec;
+  fs::path absolute = fs::absolute(SystemName(folder), ec);
+  if (ec) return WithTrailingSlash(folder);
+  return WithTrailingSlash(absolute.lexically_normal().string());
+}
+
+// The program file's own folder, for a program found along PATH.
+std::string RunningProgramFolder() {
+  std::error_code ec;
+  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) return AbsoluteFolder(".");
+  return WithTrailingSlash(self.parent_path().string());
+}
+
+std::string CutAtSemicolon(std::string_view name) { return std::string(name.substr(0, name.find(';'))); }
+
+bool EntryExists(const std::string& name) {
+  TSearchRec search;
+  const bool found = FindFirst(name, kFaAnyFile, search) == kFindOk;
+  FindClose(search);
+  return found;
+}
+
+// Starts the directory search of the following specifications until one matches.
+int Advance(TSearchStack& search, int result) {
+  while (!search.Remaining.empty() && result != kFindOk) {
+    const std::size_t cut = search.Remaining.find(';');
+    const std::string spec = search.Remaining.substr(0, cut);
+    search.Remaining.erase(0, cut == std::string::npos ? cut : cut + 1);
+    const std::string resolved = ResolveName(spec);
+    search.Folder = FolderPart(resolved);
+    if (!resolved.empty()) result = FindFirst(resolved, search.Attributes, search.Search);
+  }
+  return result;
+}
+
+}  // namespace
+
+const std::string& HomeFolder() {
+  if (!HomeState().Ready) InitHomeFolder("");
+  return HomeState().Home;
+}
+
+void InitHomeFolder(std::string_view programPath) {
+  THomeState& state = HomeState();
+  const char* homeOverride = std::getenv("GLEANER_HOME");
+  if (homeOverride != nullptr && *homeOverride != '\0') {
+    state.Home = AbsoluteFolder(homeOverride);
+  } else if (!FolderPart(programPath).empty()) {
+    state.Home = AbsoluteFolder(FolderPart(programPath));
+  } else {
+    state.Home = RunningProgramFolder();
+  }
+  state.Folders.assign(1, state.Home);
+  state.Ready = true;
+}
+
+std::vector<std::string>& SearchFolders() {
+  if (!HomeState().Ready) InitHomeFolder("");
+  return HomeState().Folders;
+}
+
+std::string FolderPart(std::string_view name) {
+  std::size_t end = 0;
+  if (name.size() >= 2 && name[1] == ':' && ((name[0] | 0x20) >= 'a' && (name[0] | 0x20) <= 'z')) end = 2;
+  const std::size_t slash = name.find_last_of("/\\");
+  if (slash != std::string_view::npos && slash + 1 > end) end = slash + 1;
+  return std::string(name.substr(0, end));
+}
+
+std::string ExpandName(std::string_view name) {
+  if (name.empty()) return {};
+  if (!FolderPart(name).empty()) return std::string(name);
+  return HomeFolder() + std::string(name);
+}
+
+bool LocateFile(std::string& name, bool allowNone, bool noneResult) {
+  if (name.empty()) return false;
+  if (allowNone && name == "None") return noneResult;
+  name = CutAtSemicolon(name);
+  if (!FolderPart(name).empty()) return FileExists(name);
+  for (const std::string& folder : SearchFolders()) {
+    if (FileExists(folder + name)) {
+      name = folder + name;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::string ResolveName(std::string_view name) {
+  const std::string cut = CutAtSemicolon(name);
+  if (cut.empty() || cut == "None") return {};
+  if (!FolderPart(cut).empty()) return cut;
+  for (const std::string& folder : SearchFolders()) {
+    if (EntryExists(folder + cut)) return folder + cut;
+  }
+  return {};
+}
+
+int FindFirstMulti(std::string_view spec, std::uint32_t attributes, TSearchStack& search) {
+  FindClose(search.Search);
+  search.Remaining = std::string(spec);
+  search.Attributes = attributes;
+  search.Folder.clear();
+  return Advance(search, kNoSearchStarted);
+}
+
+int FindNextMulti(TSearchStack& search) {
+  const int result = FindNext(search.Search);
+  if (result == kFindOk) return kFindOk;
+  FindClose(search.Search);
+  return Advance(search, result);
+}
+
+void FindCloseMulti(TSearchStack& search) {
+  FindClose(search.Search);
+  search.Remaining.clear();
+}
+
+std::string FoundName(const TSearchStack& search) { return search.Folder + search.Search.Name; }
+
+void LoadSearchPath() {
+  std::vector<std::string> folders;
+  LoadStringList(std::string(kSearchPathList), folders);
+  // An empty entry would otherwise become the root folder.
+  std::erase(folders, std::string());
+  for (std::string& folder : folders) folder = WithTrailingSlash(std::move(folder));
+  const std::string& home = HomeFolder();
+  const auto isHome = [&home](const std::string& folder) { return SystemName(folder) == home; };
+  if (std::none_of(folders.begin(), folders.end(), isHome)) folders.push_back(home);
+  SearchFolders() = std::move(folders);
+}
+
+void SaveSearchPath() { SaveStringList(std::string(kSearchPathList), SearchFolders()); }
+
+}  // namespace gleaner

@@ -1,0 +1,62 @@
+// The home folder, the search path and name location: names given without a
+// folder are expanded to the home folder or looked up along SearchFolders.
+// TSearchStack walks a ";"-separated list of specifications with wildcards,
+// resolving each along the search path. Both "/" and "\" are folder
+// separators in these rules; only a drive colon (a letter and ":" at the
+// start) makes a folder part, so "12:30 notes.txt" is a plain name.
+// None of these operations raise errors: a missing file is a false or empty
+// result that the caller reports.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_search.h"
+
+namespace gleaner {
+
+// The program's folder, ending with "/" (GLEANER_HOME replaces it).
+const std::string& HomeFolder();
+// Sets the home folder from the program's path (argv[0]); a non-empty
+// GLEANER_HOME wins, made absolute with a trailing "/". Resets SearchFolders
+// to the home folder alone.
+void InitHomeFolder(std::string_view programPath);
+
+// The folders searched for names without a folder, each ending with "/" or "\".
+std::vector<std::string>& SearchFolders();
+
+// The name up to and including its last "/" or "\" or its drive colon.
+std::string FolderPart(std::string_view name);
+// Empty gives empty; a name with a folder is returned unchanged; otherwise
+// HomeFolder() + name. No existence check. ExpandName("a.txt") == HomeFolder() + "a.txt".
+std::string ExpandName(std::string_view name);
+// Finds an existing file (the name is cut at its first ";"); on success name
+// becomes the full name found. "None" gives noneResult when allowNone.
+bool LocateFile(std::string& name, bool allowNone, bool noneResult);
+// Like LocateFile but wildcards count as existing when an entry matches; the
+// full name, or empty when nothing matches. A name with a folder is returned as is.
+std::string ResolveName(std::string_view name);
+
+// A walk over a ";"-separated list of specifications.
+struct TSearchStack {
+  TSearchRec Search;             // the current directory search
+  std::uint32_t Attributes = 0;  // the attribute mask
+  std::string Remaining;         // specifications not yet started
+  std::string Folder;            // folder of the current specification
+};
+
+// 0 when a match was found; otherwise the last search's result code.
+int FindFirstMulti(std::string_view spec, std::uint32_t attributes, TSearchStack& search);
+// 0 when another match was found.
+int FindNextMulti(TSearchStack& search);
+void FindCloseMulti(TSearchStack& search);
+// The full name of the current match: folder of its specification + found name.
+std::string FoundName(const TSearchStack& search);
+
+// The saved list "MySearchPath"; the home folder is appended when missing.
+void LoadSearchPath();
+void SaveSearchPath();
+
+}  // namespace gleaner

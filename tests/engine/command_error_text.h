@@ -1,0 +1,36 @@
+// Test helpers for engine commands: the text of the EParse a call raises, and
+// a fixture that resets the engine state the commands read.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/engine_errors.h"
+#include "engine/engine_state.h"
+
+namespace gleaner {
+
+// Runs f, which must raise EParse, and returns its message.
+template <typename F>
+std::string ErrorText(F f) {
+  try {
+    f();
+  } catch (const EParse& e) {
+    return e.what();
+  }
+  ADD_FAILURE() << "no EParse raised";
+  return {};
+}
+
+class CommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Eng().CurrentCommand = Cmd::Undetermined;
+    Eng().InternalCall = false;
+    Eng().ErrorKind = 0;
+    Eng().ErrorOccurred = false;
+  }
+};
+
+}  // namespace gleaner

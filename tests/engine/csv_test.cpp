@@ -1,0 +1,159 @@
+#include "engine/csv.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/engine_errors.h"
+#include "engine/engine_state.h"
+#include "engine/writer.h"
+#include "support/temp_folder.h"
+
+namespace gleaner {
+namespace {
+
+using Steps = std::vector<std::pair<std::string, std::string>>;  // OutCSV {value, mode} in order
+
+template <typename F>
+std::string ErrorText(F run) {
+  try {
+    run();
+  } catch (const EParse& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+// Each case starts from the CSV state of a freshly opened engine, with TEXT output.
+class OutCsv : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Eng().Csv = TCsvState{};
+    Eng().InternalCall = false;
+    Eng().OutputType = FileType::Text;
+    OpenOutput(folder_.File("out.txt"));
+  }
+  void TearDown() override { CloseOutput(); }
+  std::string Written() {
+    FlushOutput();
+    return testing::ReadFile(folder_.File("out.txt"));
+  }
+  static std::string Build(const Steps& steps) {
+    Eng().Csv = TCsvState{};
+    for (const auto& [value, mode] : steps) OutCSV(value, mode);
+    return Eng().Csv.Record;
+  }
+
+ private:
+  testing::TempFolder folder_;
+};
+
+TEST_F(OutCsv, Records) {
+  const std::pair<Steps, std::string> cases[] = {
+      {{{"", "Init"}, {"a", "Quoted"}, {"b\"c", ""}, {"12", "Unquoted"}}, "\"a\",\"b\"\"c\",12"},
+      // separators
+      {{{"TAB", "Init"}, {"a", "Unquoted"}, {"b", "Unquoted"}}, "a\tb"},
+      {{{"crlf", "Init"}, {"a", "Unquoted"}, {"b", "Unquoted"}}, "a\r\nb"},
+      {{{"Separator space", "Control"}, {"", "Init"}, {"a", "Unquoted"}, {"b", "Unquoted"}}, "a b"},
+      {{{"Separator |", "Control"}, {";", "Init"}, {"a", "Unquoted"}, {"b", "Unquoted"}}, "a;b"},
+      // widths: quoted fields leave room for their quotes
+      {{{"MaxWidth 5", "Control"}, {"", "Init"}, {"abcdefg", "Quoted"}, {"abcdefg", "Unquoted"}},
+       "\"abc\",abcde"},
+      {{{"  MaxWidth   005 ", "Control"}, {"", "Init"}, {"abcdefg", "Unquoted"}}, "abcde"},
+      {{{"MaxWidth -3", "Control"}, {"", "Init"}, {"abcdefg", "Unquoted"}}, "abcdefg"},
+      {{{"MaxWidth 2", "Control"}, {"", "Init"}, {"abc", "Quoted"}, {"abc", "Unquoted"}}, "\"\",ab"},
+      {{{"MinWidth 6", "Control"}, {"", "Init"}, {"42", "Unquoted"}, {"ab", "Quoted"}}, "    42,\"ab  \""},
+      {{{"SetWidth +4", "Control"}, {"", "Init"}, {"abcdef", "Quoted"}, {"a", "Quoted"}}, "\"ab\",\"a \""},
+      {{{"SetWidth 4", "Control"},
+        {"QuoteChar none", "Control"},
+        {"", "Init"},
+        {"abcdef", "Quoted"},
+        {"a", ""}},
+       "abcd,a   "},
+      // quote characters: a blank quote is never doubled
+      {{{"QuoteChar '", "Control"}, {"", "Init"}, {"it's \"x\"", "Quoted"}}, "'it''s \"x\"'"},
+      {{{"QuoteChar SPACE", "Control"}, {"", "Init"}, {"a b", "Quoted"}}, " a b "},
+      // nulls: a zero or empty count still uses up the first-field flag
+      {{{"", "Init"}, {"a", "Unquoted"}, {"007", "Nulls"}, {"x", "Unquoted"}}, "a,,,,,,,,x"},
+      {{{"", "Init"}, {"0", "Nulls"}, {"x", "Unquoted"}}, ",x"},
+      {{{"", "Init"}, {"1000", "Nulls"}}, std::string(999, ',')},
+      // modes: "...", "+" and "-"; nothing is added before an Init
+      {{{"", "Init"}, {"a", "Unquoted..."}, {"b", ""}, {"c", "..."}, {"d", "Quoted"}}, "a,b,c,\"d\""},
+      {{{"", "Init"}, {"", "-Stop"}, {"a", "Unquoted..."}, {"b", "+"}}, "\"b\""},
+      {{{"a", "Quoted"}, {"b", "Unquoted"}, {"3", "Nulls"}}, ""},
+      {{{"Separator ;", "Control"},
+        {"MaxWidth 1", "Control"},
+        {"", "Init"},
+        {"ab", "Unquoted"},
+        {"cd", "Quoted"}},
+       "a;\"\""},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(Build(cases[i].first), cases[i].second) << i;
+}
+
+TEST_F(OutCsv, DoneWritesAndKeepsTheRecord) {
+  Build(
+      {{"", "Init"}, {"a", "Quoted"}, {"", "Done"}, {"b", "Quoted"}, {"", "Done"}, {"", "Stop"}, {"c", ""}});
+  EXPECT_EQ(Written(), "\"a\"\r\n\"a\"\"b\"\r\n");
+  EXPECT_EQ(Eng().Csv.Record, "\"a\"\"b\"\"c\"");
+  EXPECT_EQ(Eng().CurrentCommand, Cmd::OutCSV);
+  EXPECT_FALSE(Eng().InternalCall);
+}
+
+TEST_F(OutCsv, Errors) {
+  EXPECT_EQ(ErrorText([] {
+              Build({{"MaxWidth", "Control"}});
+            }),
+            "Error in OutCSV command\r\n\r\nInvalid parameter in OutCSV control\r\nMissing value\r\n\r\n"
+            "Parameters:\r\nParm1: 'MaxWidth'\r\nParm2: 'Control'");
+  EXPECT_EQ(Eng().ErrorKind, kErrIncorrectParameter);
+  EXPECT_EQ(ErrorText([] {
+              Build({{"", "Init"}, {"x", "Nulls"}});
+            }),
+            "Error in OutCSV command\r\n\r\nNon-numeric setting in OutCSV Nulls command\r\n\r\n"
+            "Parameters:\r\nParm1: 'x'\r\nParm2: 'Nulls'");
+  const std::pair<Steps, std::string> cases[] = {
+      {{{"MaxWidth x", "Control"}}, "control\r\nParameter is not numeric\r\n"},
+      {{{"QuoteChar ab", "Control"}},
+       "control\r\nQuoteChar must be one character long, or SPACE, or NONE\r\n"},
+      {{{"Colour red", "Control"}}, "Unrecognized word (COLOUR) in OutCSV control setting:  'Colour'"},
+      {{{"", "Init"}, {"1001", "Nulls"}}, "Excessively large setting for OutCSV Nulls command"},
+      {{{"", "Init"}, {"99999999999999999999", "Nulls"}},
+       "Excessively large setting for OutCSV Nulls command"},
+      {{{"a", ""}}, "The option specified was: ''\r\nAvailable options are:  Control Done Init Nulls Quoted"},
+  };
+  for (const auto& [steps, message] : cases) {
+    EXPECT_NE(ErrorText([&] { Build(steps); }).find(message), std::string::npos) << message;
+  }
+}
+
+TEST_F(OutCsv, RecordStaysWithinItsLimit) {
+  Build({{"", "Init"}, {"a", "Unquoted"}});
+  OutCSV("MinWidth 3000000", "Control");
+  EXPECT_EQ(ErrorText([] { OutCSV("b", "Quoted"); }),
+            "Error in OutCSV command\r\n\r\nThe OutCSV record would exceed 2048000 characters\r\n\r\n"
+            "Parameters:\r\nParm1: 'b'\r\nParm2: 'Quoted'");
+  EXPECT_EQ(Eng().ErrorKind, kErrDataBuffer);
+  OutCSV("MinWidth 5000", "Control");
+  EXPECT_NE(ErrorText([] { OutCSV("1000", "Nulls"); }).find("would exceed"), std::string::npos);
+  OutCSV("20", "Nulls");
+  EXPECT_EQ(Eng().Csv.Record.size(), 1 + 20 * 5001u);
+}
+
+TEST(SplitCsv, QuotesAndSeparators) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"a,\"b,c\",d", "|", ","}, "a|b,c|d"},
+      {{"\"say \"\"hi\"\"\",x", "|", ","}, "say \"hi\"|x"},
+      {{"\"abc,d", "|", ","}, "abc,d"},  // an unbalanced quote runs to the end
+      {{"\"a\"\"", "|", ","}, "a\""},
+      {{"a;b,c", "<>", ";"}, "a<>b,c"},
+      {{"a,b", "|", ",,"}, "a,b"},  // a longer old separator never matches
+  };
+  for (const auto& [p, result] : cases) EXPECT_EQ(SplitCSV(p[0], p[1], p[2]), result) << p[0];
+  EXPECT_EQ(SplitCSV("x,\"y\""), "x\ry");
+}
+
+}  // namespace
+}  // namespace gleaner

@@ -1,0 +1,204 @@
+#include "engine/parse.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/engine_errors.h"
+#include "engine/engine_state.h"
+
+namespace gleaner {
+namespace {
+
+std::string ErrorText(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EParse& e) {
+    return e.what();
+  }
+  return "(no error)";
+}
+
+// The start of text, as long as expected, so a failure shows both.
+std::string Head(const std::string& text, std::string_view expected) {
+  return text.substr(0, expected.size());
+}
+
+class ParseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Eng().CurrentCommand = Cmd::Undetermined;
+    Eng().InternalCall = false;
+    Eng().ErrorKind = 0;
+  }
+};
+
+TEST_F(ParseTest, CutsBetweenThePlaces) {
+  struct Case {
+    const char *source, *from, *to, *control, *result;
+    const char* afterCut;  // the source after the same call with Cut added
+  } cases[] = {
+      {"Name: Smith, John", "Name: ", ",", "", "Smith", " John"},
+      {"Name: Smith, John", "Name: ", ",", "Include", "Name: Smith,", " John"},
+      {"abcdef", "3", "-1", "", "cdef", "ab"},
+      {"abcdef", "-2", "", "", "ef", "abcd"},
+      {"abcdef", "2", "3", "Include", "bc", "adef"},
+      {"abcdef", "7", "", "Relaxed", "abcdef", ""},
+      {"abcdef", "0", "99", "Relaxed", "abcdef", ""},
+      {"a,b,c,d", "2*,", "", "", "c,d", "a,b"},
+      {"a,b,c,d", ">*,", "", "", "d", "a,b,c"},
+      {"a,b,c,d", "<*,", "", "", "b,c,d", "a"},
+      {"aaaaa", ">*aa", "", "Include", "aa", "aaa"},  // the last match may overlap the one before
+      {"aaaaa", "2*aa", "", "Include", "aaa", "aa"},  // counted matches never overlap
+      {"aaaaa", "3*aa", "", "", "", "aaaaa"},
+      {"abc", "b", "", "Include", "bc", "a"},
+      {"", "5*", "<x", "Bogus", "", ""},  // an empty source is not examined
+      // "@" searches on after the From match; a last-occurrence From is not a next search.
+      {"a,b,c", ",", "@*,", "", "b", "ac"},
+      {"a,b,c;d;e", ">*,", "@*;", "", "c", "a,bd;e"},
+      {"a;b,c;d", "7", "@*;", "Relaxed", "d", "a;b,c;"},
+      // Not found: empty, and Cut removes nothing.
+      {"abc", "x", "", "", "", "abc"},
+      {"a,b", ",", ";", "", "", "a,b"},
+      // A missing To under Relaxed counts as empty: the result runs to the end.
+      {"a,b", ",", ";", "Relaxed", "b", "a"},
+      {"a&&b", "", "&&", "Relaxed", "a", "b"},
+      {"b", "", "&&", "Relaxed", "b", ""},
+      // Exclude with places that touch or overlap: empty, the stretch still cut.
+      {"abc", "ab", "b", "", "", "c"},
+      {"a,b", ",", ",", "", "", "ab"},
+      {"a,,b", ",", "2*,", "", "", "ab"},
+      {",ab", "", ",", "", "", "ab"},
+      {"abc", "c", "", "", "", "ab"},
+      {"abcd", "b", "2", "", "", "acd"},
+      {"abcd", "2", "b", "", "", "acd"},
+      // A positional To of 1 is the first character, not a find string at the start.
+      {"abc", "", "1", "", "a", "bc"},
+      // IgnoreCase searches upper-cased copies; the result keeps the source's case.
+      {"Hello World", "o w", "", "Ign", "orld", "Hell"},
+      {"ab\351cd", "\311", "", "Ign", "cd", "ab"},  // e acute found by E acute
+      {"ab\351cd", "\311", "", "", "", "ab\351cd"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.source) + " | " + c.from + " | " + c.to + " | " + c.control);
+    std::string source = c.source;
+    EXPECT_EQ(Parse(source, c.from, c.to, c.control), c.result);
+    EXPECT_EQ(source, c.source);
+    EXPECT_EQ(Parse(source, c.from, c.to, std::string(c.control) + " Cut"), c.result);
+    EXPECT_EQ(source, c.afterCut);
+  }
+}
+
+TEST_F(ParseTest, ReversedPositions) {
+  std::string source = "abc";
+  // Exclude moves the start past 'c' and the end before 'a'.
+  EXPECT_EQ(ErrorText([&] { Parse(source, "c", "a", "Cut"); }),
+            "Error in Parse command\r\n\r\n\"From\" position (4) exceeds \"To\" position (0)\r\n\r\n"
+            "Parameters:\r\nParm1: 'abc'\r\nParm2: 'c'\r\nParm3: 'a'\r\nParm4: 'Cut'");
+  EXPECT_EQ(Eng().ErrorKind, kErrReversedIndices);
+  EXPECT_EQ(source, "abc");  // Cut comes after every check
+  EXPECT_NE(
+      ErrorText([&] { Parse(source, "3", "2"); }).find("\"From\" position (3) exceeds \"To\" position (2)"),
+      std::string::npos);
+}
+
+TEST_F(ParseTest, ChecksInOrder) {
+  // From, then To, then the control setting, then the places.
+  std::string source = "abc";
+  const std::string_view fromFirst = "Error in Parse command\r\n\r\nInvalid decapsulator: 0*a\r\n";
+  EXPECT_EQ(Head(ErrorText([&] { Parse(source, "0*a", "-1*b", "Ign Mat"); }), fromFirst), fromFirst);
+  const std::string_view settingFirst = "Error in Parse command\r\n\r\nAmbiguous";
+  EXPECT_EQ(Head(ErrorText([&] { Parse(source, "9", "", "Ign Mat"); }), settingFirst), settingFirst);
+}
+
+TEST_F(ParseTest, DirectCallsActAsParse) {
+  Eng().CurrentCommand = Cmd::Lookup;
+  std::string source = "x,y";
+  std::string result = "stale";
+  ParseRoutine(source, "", ",", result, "Cut Relaxed");
+  EXPECT_EQ(result, "x");
+  EXPECT_EQ(source, "y");
+  EXPECT_EQ(Eng().CurrentCommand, Cmd::Parse);
+}
+
+TEST_F(ParseTest, FindPosn) {
+  struct Case {
+    const char *source, *decapsulator, *control, *expected;
+  } cases[] = {
+      {"abc", "b", "Include MatchCase", "2"}, {"abc", "b", "Exclude", "3"}, {"abc", "c", "Exclude", "4"},
+      {"abc", "B", "IgnoreCase", "2"},        {"abc", "B", "", "0"},        {"abc", "", "", "1"},
+      {"abc", "-1", "Exclude", "3"},          {"a,b,a,b", ">*a", "", "5"},  {"", "5*", "Cut", "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.source) + " | " + c.decapsulator + " | " + c.control);
+    std::string target = "stale";
+    FindPosn(target, c.source, c.decapsulator, c.control);
+    EXPECT_EQ(target, c.expected);
+    EXPECT_FALSE(Eng().InternalCall);
+  }
+  std::string same = "abc";
+  FindPosn(same, same, "c");
+  EXPECT_EQ(same, "3");
+}
+
+struct PlaceCase {
+  const char *variable, *decapsulator, *text, *control, *expected;
+  bool success;
+};
+
+void CheckPlacing(bool (*command)(std::string&, std::string_view, std::string_view, std::string_view),
+                  std::initializer_list<PlaceCase> cases) {
+  for (const PlaceCase& c : cases) {
+    SCOPED_TRACE(std::string(c.variable) + " | " + c.decapsulator + " | " + c.text + " | " + c.control);
+    std::string variable = c.variable;
+    EXPECT_EQ(command(variable, c.decapsulator, c.text, c.control), c.success);
+    EXPECT_EQ(variable, c.expected);
+    EXPECT_FALSE(Eng().InternalCall);
+  }
+}
+
+TEST_F(ParseTest, InsertAndOverlay) {
+  CheckPlacing(Insert, {{"abc", "b", "X", "Include", "aXbc", true},
+                        {"abc", "b", "X", "Exclude", "abXc", true},
+                        {"abc", "c", "X", "Exclude", "abcX", true},
+                        {"abc", "", "X", "", "Xabc", true},
+                        {"abc", "z", "X", "", "abc", false},
+                        {"abc", "b", "", "", "abc", false},
+                        {"", "", "X", "Cut", "X", true},
+                        {"", "a", "X", "", "", false}});
+  CheckPlacing(Overlay, {{"abcde", "e", "XYZ", "Include", "abcdXYZ", true},
+                         {"abcde", "b", "XY", "", "aXYde", true},
+                         {"abcde", "e", "XY", "Exclude", "abcdeXY", true},
+                         {"abcde", "z", "XY", "", "abcde", false},
+                         {"abcde", "b", "", "", "abcde", false},
+                         {"", "", "X", "", "X", true},
+                         {"", "a", "X", "", "", false}});
+  // The text may be the variable itself.
+  std::string self = "abc";
+  EXPECT_TRUE(Insert(self, "b", self));
+  EXPECT_EQ(self, "aabcbc");
+  EXPECT_TRUE(Overlay(self, "-1", self));
+  EXPECT_EQ(self, "aabcbaabcbc");
+}
+
+TEST_F(ParseTest, ErrorsNameTheCallingCommand) {
+  std::string target;
+  EXPECT_EQ(ErrorText([&] { FindPosn(target, "abc", "b", "Cut"); }),
+            "Error in FindPosn command\r\n\r\nUnrecognized option: Cut\r\n\r\n"
+            "Parameters shown are those passed to Parse routine\r\n\r\n"
+            "Parameters:\r\nParm1: 'abc'\r\nParm2: 'b'\r\nParm3: ''\r\nParm4: 'Cut'");
+  Eng().InternalCall = false;  // an error leaves the mark set until the engine is opened again
+  std::string variable = "abc";
+  const std::string_view insertError = "Error in Insert command\r\n\r\nUnrecognized option: Relaxed\r\n";
+  EXPECT_EQ(Head(ErrorText([&] { Insert(variable, "4", "X", "Relaxed"); }), insertError), insertError);
+  Eng().InternalCall = false;
+  const std::string_view overlayError = "Error in Overlay command\r\n";
+  EXPECT_EQ(Head(ErrorText([&] { Overlay(variable, "4", "X"); }), overlayError), overlayError);
+  EXPECT_EQ(variable, "abc");
+  // The mark is still set from that error: setting it again is an internal error naming the command.
+  EXPECT_EQ(ErrorText([&] { FindPosn(target, "abc", "b"); }), "PE-IC\r\n\r\nFindPosn");
+  EXPECT_EQ(Eng().ErrorKind, kErrInternal);
+}
+
+}  // namespace
+}  // namespace gleaner
