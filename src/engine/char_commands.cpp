@@ -106,13 +106,6 @@ std::size_t EndRun(std::string_view text, bool leading) {
 
 }  // namespace
 
-InternalCallScope::InternalCallScope() { SetInternalCallMark(true); }
-InternalCallScope::~InternalCallScope() { SetInternalCallMark(false); }
-
-void ClaimCommand(Cmd code) {
-  if (!Eng().InternalCall) Eng().CurrentCommand = code;
-}
-
 void Change(std::string& variable, std::string_view find, std::string_view replacement,
             std::string_view passMode) {
   ClaimCommand(Cmd::Change);

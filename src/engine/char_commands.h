@@ -11,21 +11,6 @@
 
 namespace gleaner {
 
-// Makes code the command in progress, unless the internal-call mark says
-// another command is running this routine on its own behalf.
-void ClaimCommand(Cmd code);
-
-// Holds the engine's internal-call mark for the lifetime of the scope (set
-// on entry, refused with "PE-IC" when already set; cleared on exit, also
-// when an error unwinds through it).
-class InternalCallScope {
- public:
-  InternalCallScope();
-  ~InternalCallScope();
-  InternalCallScope(const InternalCallScope&) = delete;
-  InternalCallScope& operator=(const InternalCallScope&) = delete;
-};
-
 // Replaces every occurrence of find in variable by replacement, scanning on
 // after each inserted replacement. passMode is one of "MultiPass OnePass";
 // multi-pass repeats passes while find still occurs, unless find occurs

@@ -111,6 +111,13 @@ void SetInternalCallMark(bool on) {
   eng.InternalCall = on;
 }
 
+InternalCallScope::InternalCallScope() { SetInternalCallMark(true); }
+InternalCallScope::~InternalCallScope() { SetInternalCallMark(false); }
+
+void ClaimCommand(Cmd code) {
+  if (!Eng().InternalCall) Eng().CurrentCommand = code;
+}
+
 void SetTestMode(bool on) {
   Eng().TestModeOn = on;
   Eng().TestMode = on ? "Y" : "N";

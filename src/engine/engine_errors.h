@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "script/command_table.h"
+
 namespace gleaner {
 
 inline constexpr std::string_view kCrLf = "\r\n";
@@ -112,6 +114,21 @@ std::string AddIntText(std::string_view a, char op, std::string_view b);
 
 // Marks that a command runs another command's routine on its own behalf.
 void SetInternalCallMark(bool on);
+
+// Makes code the command in progress, unless the internal-call mark says
+// another command is running this routine on its own behalf.
+void ClaimCommand(Cmd code);
+
+// Holds the engine's internal-call mark for the lifetime of the scope (set
+// on entry, refused with "PE-IC" when already set; cleared on exit, also
+// when an error unwinds through it).
+class InternalCallScope {
+ public:
+  InternalCallScope();
+  ~InternalCallScope();
+  InternalCallScope(const InternalCallScope&) = delete;
+  InternalCallScope& operator=(const InternalCallScope&) = delete;
+};
 
 void SetTestMode(bool on);
 

@@ -124,7 +124,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 // The output, the processing log and the error log are never input.
 bool IsRunFile(const std::string& candidate, const std::string& outputName) {
-  return SameFile(candidate, outputName) || SameFile(candidate, LogFileName()) ||
+  return (outputName != "None" && SameFile(candidate, outputName)) || SameFile(candidate, LogFileName()) ||
          SameFile(candidate, ExpandName(EngineInfo().CfgErrorFileName));
 }
 

@@ -23,7 +23,7 @@ std::string RemoveBlanks(std::string_view token) {
 }
 
 // The first character of digits outside allowed (compared upper-cased when
-// upper is set), or 0 when all are allowed.
+// upper is set), or null when all are allowed.
 const char* FirstStranger(const std::string& digits, std::string_view allowed, bool upper) {
   for (const char& c : digits) {
     const char probe = upper && c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;

@@ -1,6 +1,7 @@
 // Control-setting words: a word is recognised by its first three letters
 // (a two-letter word must equal a whole two-letter option word) and turned
 // into the letter of its option.
+#include <functional>
 #include <string>
 
 #include "engine/engine_errors.h"
@@ -38,10 +39,43 @@ std::string WithoutBlanks(const std::string& text) {
   return out;
 }
 
+// Scripts hand the same control settings to a command on every record, so
+// recognised settings are remembered; failures are never cached, so every
+// error is raised afresh with the current command's name.
+struct TCachedSetting {
+  std::string setting;
+  std::string letters;
+  std::string words;
+  std::string result;
+};
+
+constexpr std::size_t kCacheSize = 32;
+
+TCachedSetting& CacheSlot(std::string_view setting, std::string_view words) {
+  static TCachedSetting cache[kCacheSize];
+  const std::size_t h = std::hash<std::string_view>{}(setting) ^ std::hash<std::string_view>{}(words);
+  return cache[h % kCacheSize];
+}
+
+std::string ReadOptionLetters(std::string_view setting, std::string_view letters, std::string_view words);
+
 }  // namespace
 
 std::string OptionLetters(std::string_view setting, std::string_view letters, std::string_view words) {
   if (setting.empty()) return {};
+  TCachedSetting& slot = CacheSlot(setting, words);
+  if (slot.setting == setting && slot.words == words && slot.letters == letters) return slot.result;
+  std::string result = ReadOptionLetters(setting, letters, words);
+  slot.setting.assign(setting);
+  slot.letters.assign(letters);
+  slot.words.assign(words);
+  slot.result = result;
+  return result;
+}
+
+namespace {
+
+std::string ReadOptionLetters(std::string_view setting, std::string_view letters, std::string_view words) {
   const std::string u = AnsiUpperCase(setting) + " ";
   const std::string w = " " + AnsiUpperCase(words) + " ";
   std::string accumulator;
@@ -62,6 +96,8 @@ std::string OptionLetters(std::string_view setting, std::string_view letters, st
   });
   return AnsiUpperCase(WithoutBlanks(accumulator));
 }
+
+}  // namespace
 
 char SingleOption(std::string_view setting, std::string_view letters, std::string_view words) {
   const std::string result = OptionLetters(setting, letters, words);

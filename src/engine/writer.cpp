@@ -84,9 +84,16 @@ bool PositionForAppend(std::FILE* file, FileType type) {
   return std::fseek(file, last == kCtrlZ ? size - 1 : size, SEEK_SET) == 0;
 }
 
+// The stream is left unbuffered: the writer's own buffer is the only one.
+std::FILE* OpenUnbuffered(const std::string& name, const char* mode) {
+  std::FILE* file = std::fopen(name.c_str(), mode);
+  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
+  return file;
+}
+
 std::FILE* OpenForAppend(const std::string& name, FileType type) {
-  std::FILE* file = std::fopen(name.c_str(), "r+b");
-  if (file == nullptr && errno == ENOENT) return std::fopen(name.c_str(), "wb");
+  std::FILE* file = OpenUnbuffered(name, "r+b");
+  if (file == nullptr && errno == ENOENT) return OpenUnbuffered(name, "wb");
   if (file != nullptr && !PositionForAppend(file, type)) {
     const int error = errno;
     std::fclose(file);
@@ -100,9 +107,8 @@ void OpenOutputFile(bool appending) {
   TEngineState& eng = Eng();
   const std::string name = SystemName(eng.ActualOFN);
   errno = 0;
-  std::FILE* file = appending ? OpenForAppend(name, eng.OutputType) : std::fopen(name.c_str(), "wb");
+  std::FILE* file = appending ? OpenForAppend(name, eng.OutputType) : OpenUnbuffered(name, "wb");
   if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not create " + eng.ActualOFN, ErrnoText());
-  std::setvbuf(file, nullptr, _IONBF, 0);
   TOutputFile& out = Out();
   out.File = file;
   out.Fill = 0;
@@ -182,6 +188,7 @@ std::string OutputNameFor(std::string_view given) {
 }
 
 void OpenOutput(const std::string& given) {
+  CloseOutput();
   TEngineState& eng = Eng();
   bool appending = false;
   const std::string spec = EffectiveSpec(given, appending);
@@ -190,7 +197,6 @@ void OpenOutput(const std::string& given) {
   eng.OutputIsNone = IsNone(spec);
   eng.ClipboardOut = !eng.OutputIsNone && IsClipboard(spec);
   eng.ClipboardOutput = eng.ClipboardOut ? "Y" : "N";
-  CloseOutput();
   eng.ActualOFN = OutputNameFor(given);
   if (eng.OutputIsNone) return;
   if (!appending && !eng.ClipboardOut) MakeBackup(eng.ActualOFN);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/command_error_text.h"
+#include "support/error_text.h"
 #include "engine/field_commands.h"
 
 namespace gleaner {

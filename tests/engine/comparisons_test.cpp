@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/command_error_text.h"
+#include "support/error_text.h"
 #include "engine/engine_state.h"
 
 namespace gleaner {

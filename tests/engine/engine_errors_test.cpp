@@ -2,22 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/error_text.h"
+
 #include "engine/engine_state.h"
 
 namespace gleaner {
 namespace {
-
-// Runs f, which must raise EParse, and returns the message.
-template <typename F>
-std::string EParseText(F f) {
-  try {
-    f();
-  } catch (const EParse& e) {
-    return e.what();
-  }
-  ADD_FAILURE() << "no EParse raised";
-  return {};
-}
 
 class EngineErrors : public ::testing::Test {
  protected:
@@ -31,19 +21,19 @@ class EngineErrors : public ::testing::Test {
 };
 
 TEST_F(EngineErrors, EngineErrorSetsKindAndKeepsTheBlankLine) {
-  EXPECT_EQ(EParseText([] { RaiseEngineError(15, "Could not open x", ""); }), "Could not open x\r\n\r\n");
+  EXPECT_EQ(ErrorText([] { RaiseEngineError(15, "Could not open x", ""); }), "Could not open x\r\n\r\n");
   EXPECT_TRUE(Eng().ErrorOccurred);
   EXPECT_EQ(Eng().ErrorKind, 15);
 }
 
 TEST_F(EngineErrors, CommandErrorNamesTheCommandAndListsParameters) {
   const std::string text =
-      EParseText([] { RaiseCommandError(7, "Bad", {"abc", 12, true, 'x', std::string(VariableBeingSet)}); });
+      ErrorText([] { RaiseCommandError(7, "Bad", {"abc", 12, true, 'x', std::string(VariableBeingSet)}); });
   EXPECT_EQ(text,
             "Error in Lookup command\r\n\r\nBad\r\n\r\nParameters:\r\nParm1: 'abc'\r\nParm2: '12'\r\n"
             "Parm3: 'Y'\r\nParm4: 'x'\r\nParm5: (Variable being set)");
   Eng().CurrentCommand = Cmd::Undetermined;
-  EXPECT_EQ(EParseText([] { RaiseCommandError(7, "M", {}); }), "Error in (undetermined) command\r\n\r\nM\r\n\r\nParameters:");
+  EXPECT_EQ(ErrorText([] { RaiseCommandError(7, "M", {}); }), "Error in (undetermined) command\r\n\r\nM\r\n\r\nParameters:");
 }
 
 TEST_F(EngineErrors, DisplayValueShortensAfterSeventyCharacters) {
@@ -62,7 +52,7 @@ TEST_F(EngineErrors, FloatingParametersUseShortestForm) {
 TEST_F(EngineErrors, IntParam) {
   EXPECT_EQ(IntParam(""), 0);
   EXPECT_EQ(IntParam("-42"), -42);
-  EXPECT_EQ(EParseText([] { IntParam("12a"); }),
+  EXPECT_EQ(ErrorText([] { IntParam("12a"); }),
             "Error in Lookup command\r\n\r\nNon-numeric value (12a) specified\r\n\r\nAn integer numeric value was expected");
   EXPECT_EQ(ErrorTable[Eng().ErrorKind].Code, 80);
 }
@@ -70,7 +60,7 @@ TEST_F(EngineErrors, IntParam) {
 TEST_F(EngineErrors, AddIntText) {
   EXPECT_EQ(AddIntText("", '+', "1"), "1");
   EXPECT_EQ(AddIntText("7", '-', "10"), "-3");
-  EXPECT_EQ(EParseText([] { AddIntText("7", '-', "x"); }),
+  EXPECT_EQ(ErrorText([] { AddIntText("7", '-', "x"); }),
             "Error in Lookup command\r\n\r\nNon-integer or non-numeric parameter\r\n\r\nParameters:\r\n"
             "Parm1: '7'\r\nParm2: 'x'");
   EXPECT_EQ(Eng().ErrorKind, kErrIncorrectParameter);
@@ -85,7 +75,7 @@ TEST_F(EngineErrors, AddIntTextOverflowIsAnErrorNotAWrap) {
 
 TEST_F(EngineErrors, InternalCallMarkTwiceIsAnInternalError) {
   SetInternalCallMark(true);
-  EXPECT_EQ(EParseText([] { SetInternalCallMark(true); }), "PE-IC\r\n\r\nLookup");
+  EXPECT_EQ(ErrorText([] { SetInternalCallMark(true); }), "PE-IC\r\n\r\nLookup");
   EXPECT_EQ(Eng().ErrorKind, kErrInternal);
   SetInternalCallMark(false);
   SetInternalCallMark(true);
@@ -94,7 +84,7 @@ TEST_F(EngineErrors, InternalCallMarkTwiceIsAnInternalError) {
 
 TEST_F(EngineErrors, FlowCommands) {
   Eng().StepName = "FileInit";
-  EXPECT_EQ(EParseText([] { NextRecord(); }),
+  EXPECT_EQ(ErrorText([] { NextRecord(); }),
             "Command out of context\r\n\r\nThe NextRecord command may appear only in the Main step");
   EXPECT_EQ(ErrorTable[Eng().ErrorKind].Code, 160);
   Eng().StepName = "Main";

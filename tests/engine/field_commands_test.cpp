@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/char_commands.h"
-#include "engine/command_error_text.h"
+#include "support/error_text.h"
 
 namespace gleaner {
 namespace {

@@ -1,0 +1,148 @@
+// The culling handlers. Main runs once per record on files of any size, so
+// it works in place on the engine's record and upper-cases a record at most
+// once, into a buffer kept from record to record, and only when a list that
+// ignores case has to look at it.
+#include "culler/culling_handlers.h"
+
+#include <algorithm>
+
+#include "culler/program_info.h"
+#include "engine/engine_state.h"
+#include "engine/lifecycle.h"
+#include "engine/process_log.h"
+#include "foundation/text_utils.h"
+#include "foundation/win1252.h"
+#include "script/compiler.h"
+#include "script/executor.h"
+
+namespace gleaner {
+namespace {
+
+constexpr std::string_view kNullValue = "[Null]";
+constexpr std::string_view kNotSpecified = "Not specified";
+
+void LogBlank() {
+  if (LogIsOpen()) LogMsg("");
+}
+
+void LogLabel(std::string_view label, std::string_view value, std::string_view nullText = kNullValue) {
+  LogMsg(FormatLabelLine(label, value, nullText));
+}
+
+void LogHeading(std::string_view heading) {
+  LogBlank();
+  LogMsg(heading);
+  LogBlank();
+}
+
+void LogFilesAndParameters() {
+  LogMsg("Files");
+  LogBlank();
+  LogLabel("Input", GivenInputSpec());
+  LogLabel("Output", GivenOutputSpec());
+  LogLabel("Script", ScriptActive() ? CompiledScript().FileName : "None");
+  LogHeading("Parameters");
+  LogLabel("Keep", Eng().OptionX, kNotSpecified);
+  LogLabel("Delete", Eng().OptionY, kNotSpecified);
+  LogLabel("Controls", Eng().OptionZ, kNotSpecified);
+  LogBlank();
+  LogMsg("Processing");
+}
+
+}  // namespace
+
+TCullingHandlers::TCullingHandlers() {
+  for (std::size_t c = 0; c < upper_.size(); ++c) upper_[c] = AnsiUpper(static_cast<char>(c));
+}
+
+void TCullingHandlers::TaskInit() {
+  keep_.Release();
+  delete_.Release();
+  SetLabelLayout(20, '.', 2);
+  LogFilesAndParameters();
+  const TEngineState& eng = Eng();
+  controls_ = ReadControls(eng.OptionZ);
+  keep_.Build(eng.OptionX, "Keep", controls_.KeepRegExp, controls_.KeepMatchCase);
+  delete_.Build(eng.OptionY, "Delete", controls_.DeleteRegExp, controls_.DeleteMatchCase);
+  textLinesIn_ = textLinesOut_ = nullLinesIn_ = nullLinesOut_ = 0;
+}
+
+void TCullingHandlers::FileInit() {
+  LogBlank();
+  LogLabel("Input file", Eng().ActualIFN);
+  fileHeaderPending_ = true;
+  lastOutputWasNull_ = false;
+}
+
+void TCullingHandlers::Main() {
+  std::string& record = Eng().Record;
+  record.erase(record.find_last_not_of(' ') + 1);  // npos + 1 == 0: a blank record empties
+  upperReady_ = false;
+  if (record.empty()) {
+    NullLine();
+  } else {
+    ++textLinesIn_;
+    if (Listed(keep_, true) && !Listed(delete_, false)) KeepTextLine();
+  }
+}
+
+void TCullingHandlers::TaskDone() {
+  LogHeading("Results");
+  LogLabel("Null Lines In", std::to_string(nullLinesIn_));
+  LogLabel("Null Lines Out", std::to_string(nullLinesOut_));
+  LogLabel("Text Lines In", std::to_string(textLinesIn_));
+  LogLabel("Text Lines Out", std::to_string(textLinesOut_));
+  keep_.Release();
+  delete_.Release();
+}
+
+bool TCullingHandlers::Listed(const TCullList& list, bool absentResult) {
+  if (!list.Present()) return absentResult;
+  return list.Matches(list.MatchCase() ? Eng().Record : UpperRecord());
+}
+
+const std::string& TCullingHandlers::UpperRecord() {
+  if (upperReady_) return upperRecord_;
+  const std::string& record = Eng().Record;
+  upperRecord_.resize(record.size());
+  std::transform(record.begin(), record.end(), upperRecord_.begin(),
+                 [this](char c) { return upper_[static_cast<unsigned char>(c)]; });
+  upperReady_ = true;
+  return upperRecord_;
+}
+
+// The flags change before the line is handed over: a script's Main step may
+// end the record (NextRecord) before control comes back here.
+void TCullingHandlers::KeepTextLine() {
+  WriteFileHeader();
+  ++textLinesOut_;
+  lastOutputWasNull_ = false;
+  RunMainWithText(Eng().Record);
+}
+
+void TCullingHandlers::NullLine() {
+  ++nullLinesIn_;
+  if (controls_.NullMode == 'S') {
+    if (lastOutputWasNull_) return;
+    lastOutputWasNull_ = true;
+  } else if (controls_.NullMode != 'K') {
+    return;
+  }
+  ++nullLinesOut_;
+  RunMainWithoutText();
+}
+
+// Written before a file's first kept text line; the header lines are not counted.
+void TCullingHandlers::WriteFileHeader() {
+  if (!fileHeaderPending_) return;
+  fileHeaderPending_ = false;
+  const char mode = controls_.FileNameMode;
+  if (mode != 'S' && mode != 'Y') return;
+  static const std::string separator(80, '-');
+  const std::string fileLine = "File: " + Eng().ActualIFN;
+  if (mode == 'S') RunMainWithText(separator);
+  RunMainWithText(fileLine);
+  if (mode == 'S') RunMainWithText(separator);
+}
+
+}  // namespace gleaner

@@ -1,0 +1,59 @@
+// Culler's own part of a processing run: the handlers that RunSteps calls
+// beside the script's sections. TaskInit logs the run's files and
+// parameters, reads the Controls setting (Eng().OptionZ) and builds the keep
+// list (OptionX) and the delete list (OptionY); Main trims each record's
+// trailing spaces and hands the lines that pass both lists to the script's
+// Main step, or straight to the output without a script; TaskDone logs the
+// line counts. The handlers write to the processing log, so the run must
+// start it (BeginRun(true)).
+//
+//   TCullingHandlers handlers;
+//   OpenEngine(input, output);  BeginRun(true);
+//   RunSteps(handlers);
+//   EndRun();  CloseEngine();
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "culler/cull_controls.h"
+#include "culler/cull_list.h"
+#include "script/step_runner.h"
+
+namespace gleaner {
+
+class TCullingHandlers : public TRunHandlers {
+ public:
+  TCullingHandlers();
+
+  void TaskInit() override;
+  void FileInit() override;
+  void Main() override;
+  void FileDone() override {}
+  void TaskDone() override;
+
+ private:
+  // Whether the record passes the list; an absent list gives absentResult.
+  bool Listed(const TCullList& list, bool absentResult);
+  const std::string& UpperRecord();
+  void KeepTextLine();
+  void NullLine();
+  void WriteFileHeader();
+
+  TCullControls controls_;
+  TCullList keep_;
+  TCullList delete_;
+  bool fileHeaderPending_ = false;
+  bool lastOutputWasNull_ = false;
+  std::int64_t textLinesIn_ = 0;
+  std::int64_t textLinesOut_ = 0;
+  std::int64_t nullLinesIn_ = 0;
+  std::int64_t nullLinesOut_ = 0;
+
+  std::array<char, 256> upper_{};  // the code page's upper case of every byte
+  std::string upperRecord_;        // the current record upper-cased, reused
+  bool upperReady_ = false;        // upperRecord_ holds the current record
+};
+
+}  // namespace gleaner
