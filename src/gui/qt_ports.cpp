@@ -1,0 +1,40 @@
+// Qt implementations of the desktop ports.
+#include "gui/qt_ports.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+
+#include "gui/qt_text.h"
+
+namespace gleaner {
+
+std::string TQtClipboard::ReadText() {
+  std::string text = ToAnsi(QApplication::clipboard()->text());
+  const std::size_t zero = text.find('\0');
+  if (zero != std::string::npos) text.resize(zero);
+  return text;
+}
+
+void TQtClipboard::WriteText(const std::string& text, const std::string&) {
+  if (text.empty()) {
+    QApplication::clipboard()->clear();
+  } else {
+    QApplication::clipboard()->setText(FromAnsi(text));
+  }
+}
+
+void TQtEventPump::PumpEvents() { QCoreApplication::processEvents(); }
+
+void TQtNotice::ShowNotice(const std::string& caption, const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, FromMixed(caption), FromMixed(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
+  box.exec();
+}
+
+TQtPorts::TQtPorts() : saved_(Ports()) { Ports() = {&clipboard_, &pump_, &notice_}; }
+
+TQtPorts::~TQtPorts() { Ports() = saved_; }
+
+}  // namespace gleaner

@@ -1,0 +1,95 @@
+// Mirroring the viewer model's display into the text widget.
+#include "gui/text_view.h"
+
+#include <QFontDatabase>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "gui/qt_text.h"
+
+namespace gleaner {
+
+TTextView::TTextView(QWidget* parent) : QPlainTextEdit(parent) {
+  setObjectName("redTextBrowse");
+  setReadOnly(true);
+  setUndoRedoEnabled(false);
+  setLineWrapMode(QPlainTextEdit::NoWrap);
+  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(10);
+  setFont(font);
+  defaultPointSize_ = font.pointSize();
+}
+
+QTextCharFormat TTextView::FormatOf(const TTextAttributes& attributes) const {
+  QTextCharFormat format;
+  if (attributes.Bold) format.setFontWeight(QFont::Bold);
+  if (attributes.Italic) format.setFontItalic(true);
+  if (attributes.Underline) format.setFontUnderline(true);
+  if (attributes.SizeFactor != 1.0f) format.setFontPointSize(attributes.FontSize(defaultPointSize_));
+  if (attributes.Colour != kDefaultColour) format.setForeground(ColourOf(attributes.Colour));
+  if (!attributes.FontName.empty()) {
+    format.setFontFamilies({FromAnsi(attributes.FontName)});
+    // A machine without the named font gets a proportional one, not the text's fixed font.
+    format.setFontStyleHint(QFont::SansSerif);
+  }
+  return format;
+}
+
+void TTextView::ShowDisplay(const TTextDisplay& display) {
+  QString text;
+  text.reserve(static_cast<qsizetype>(display.TextLength()));
+  for (int i = 0; i < display.LineCount(); ++i) {
+    if (i > 0) text += QChar('\n');
+    text += FromAnsi(display.Line(i).Text);
+  }
+  setPlainText(text);
+  QTextCursor cursor(document());
+  cursor.beginEditBlock();
+  for (int i = 0; i < display.LineCount(); ++i) {
+    const TDisplayLine& line = display.Line(i);
+    const auto lineStart = static_cast<int>(display.LineStart(i));
+    for (const TTextRun& run : line.Runs) {
+      if (run.Length <= 0 || run.Attributes.IsDefault()) continue;
+      cursor.setPosition(lineStart + run.Start);
+      cursor.setPosition(lineStart + run.Start + run.Length, QTextCursor::KeepAnchor);
+      cursor.setCharFormat(FormatOf(run.Attributes));
+    }
+  }
+  cursor.endEditBlock();
+}
+
+TViewPosition TTextView::Position() const {
+  const QTextCursor cursor = textCursor();
+  return {verticalScrollBar()->value(), cursor.selectionStart(),
+          cursor.selectionEnd() - cursor.selectionStart()};
+}
+
+void TTextView::SetPosition(const TViewPosition& position) {
+  const int last = std::max(0, document()->characterCount() - 1);
+  const int caret = static_cast<int>(std::clamp<std::int64_t>(position.Caret, 0, last));
+  const int end =
+      static_cast<int>(std::clamp<std::int64_t>(position.Caret + position.SelectionLength, 0, last));
+  QTextCursor cursor(document());
+  cursor.setPosition(caret);
+  if (end != caret) cursor.setPosition(end, QTextCursor::KeepAnchor);
+  setTextCursor(cursor);
+  verticalScrollBar()->setValue(position.FirstVisibleLine);
+}
+
+void TTextView::SetBackground(std::uint32_t bbggrr) {
+  QPalette colours = palette();
+  colours.setColor(QPalette::Base, ColourOf(bbggrr));
+  setPalette(colours);
+}
+
+void TTextView::PageDown() {
+  QTextCursor cursor = textCursor();
+  const int lines = std::max(1, verticalScrollBar()->pageStep());
+  cursor.movePosition(QTextCursor::NextBlock, QTextCursor::MoveAnchor, lines);
+  setTextCursor(cursor);
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + lines);
+}
+
+}  // namespace gleaner

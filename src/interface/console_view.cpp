@@ -1,0 +1,141 @@
+// The console front end's view, its timer loop and its Ctrl+C handling.
+#include "interface/console_view.h"
+
+#include <signal.h>
+
+#include <csignal>
+#include <istream>
+#include <ostream>
+
+#include "engine/engine_state.h"
+#include "foundation/search_path.h"
+#include "foundation/win1252.h"
+#include "interface/run_controller.h"
+#include "platform/ports.h"
+
+namespace gleaner {
+namespace {
+
+// Messages use CR LF inside; a terminal wants LF alone.
+std::string TerminalText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i] == '\r' ? '\n' : text[i];
+  }
+  return out;
+}
+
+// Plain messages carry two trailing spaces for the message box only.
+std::string_view WithoutTrailingBlanks(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+void ReportRow(std::ostream& err, std::string_view label, std::string_view value) {
+  constexpr std::size_t kValueColumn = 17;
+  err << "  " << label << std::string(label.size() < kValueColumn ? kValueColumn - label.size() : 1, ' ')
+      << value << '\n';
+}
+
+// Every timer fire that cannot end the loop is bounded, so a state that
+// never clears a timer cannot keep the program alive for ever.
+constexpr int kMaxTimerFires = 100000;
+
+volatile std::sig_atomic_t interruptCount = 0;
+
+void OnInterrupt(int) {
+  interruptCount = interruptCount + 1;
+  if (interruptCount < 2) return;
+  std::signal(SIGINT, SIG_DFL);
+  std::raise(SIGINT);
+}
+
+// The engine lets the user interface act once per record; this is where a
+// Ctrl+C becomes the cancel request.
+class TConsoleCancelPump final : public IEventPump {
+ public:
+  void PumpEvents() override {
+    if (interruptCount > 0) Eng().CancelRequested = true;
+  }
+};
+
+}  // namespace
+
+void TConsoleView::ShowPlainMessage(const std::string& title, const std::string& text) {
+  err_ << title << ": " << TerminalText(WithoutTrailingBlanks(text)) << '\n' << std::flush;
+}
+
+bool TConsoleView::AskOkCancel(const std::string& title, const std::string& text) {
+  err_ << title << ": " << TerminalText(text) << '\n';
+  if (!interactive_) {
+    err_ << "(answered Cancel: standard input is not a terminal)\n" << std::flush;
+    declined_ = true;
+    return false;
+  }
+  err_ << "Proceed? [y/N] " << std::flush;
+  std::string answer;
+  const bool ok = std::getline(in_, answer) && (answer == "y" || answer == "Y" || answer == "yes");
+  declined_ = declined_ || !ok;
+  return ok;
+}
+
+void TConsoleView::ShowReportForm(const std::string& title, const TReportFormData& data) {
+  err_ << title << ": Processing Halted\n";
+  ReportRow(err_, "Error category", data.Category);
+  ReportRow(err_, "Description", data.Description);
+  ReportRow(err_, "Error code", data.Code);
+  ReportRow(err_, "Processing step", data.Step);
+  err_ << TerminalText(data.Message) << '\n' << std::flush;
+}
+
+void TConsoleView::ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) {
+  out_ << Win1252ToUtf8(caption) << "\n\n";
+  for (const std::string& line : lines) out_ << Win1252ToUtf8(line) << '\n';
+  out_ << std::flush;
+}
+
+std::optional<std::string> TConsoleView::ChooseFile(const std::string& title, const std::string&,
+                                                    const std::string&) {
+  err_ << title << ": no file chooser in the console\n" << std::flush;
+  return std::nullopt;
+}
+
+void TConsoleView::ViewFile(const std::string& fileName, const std::string& title, const std::string&) {
+  err_ << title << ": " << fileName << '\n' << std::flush;
+}
+
+void TConsoleView::ShowSearchPathDialog() {
+  err_ << "Search path (the dialog needs the desktop front end):\n";
+  for (const std::string& folder : SearchFolders()) err_ << "  " << folder << '\n';
+  err_ << std::flush;
+}
+
+void RunConsoleTimers(TRunController& controller, const TConsoleView& view) {
+  constexpr TTimer kByPeriod[] = {TTimer::RunConfig, TTimer::AutoStart, TTimer::Progress};
+  const TMainForm& form = controller.Form();
+  for (int fires = 0; fires < kMaxTimerFires && !view.Closed(); ++fires) {
+    const TTimer* next = nullptr;
+    for (const TTimer& timer : kByPeriod) {
+      if (form.TimerOn(timer)) {
+        next = &timer;
+        break;
+      }
+    }
+    if (next == nullptr) return;
+    controller.OnTimer(*next);
+  }
+}
+
+void InstallConsoleCancel() {
+  static TConsoleCancelPump pump;
+  Ports().EventPump = &pump;
+  struct sigaction action {};
+  action.sa_handler = OnInterrupt;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace gleaner

@@ -1,0 +1,204 @@
+// The main form's start-up sequence and its saved state.
+#include "interface/form_state.h"
+
+#include <chrono>
+
+#include "engine/engine_info.h"
+#include "engine/process_log.h"
+#include "foundation/search_path.h"
+#include "foundation/text_utils.h"
+#include "foundation/win1252.h"
+#include "interface/error_report.h"
+#include "interface/run_controller.h"
+#include "platform/file_search.h"
+
+namespace gleaner {
+namespace {
+
+constexpr std::string_view kBrowseOutputState = "chkBrowseOutput.State";
+constexpr std::string_view kAppendOutputState = "chkAppendOutput.State";
+
+void LoadBox(TMainForm& form, const std::string& name, std::string_view defaultText) {
+  TFormBox box(form, name);
+  LoadComboBox(box, defaultText, kHistoryCount);
+}
+
+void SaveBox(TMainForm& form, const std::string& name) {
+  TFormBox box(form, name);
+  SaveComboBox(box);
+}
+
+const std::string& ParameterCaption(char letter) {
+  const TEngineInfo& info = EngineInfo();
+  return letter == 'X' ? info.CfgCaptionX : letter == 'Y' ? info.CfgCaptionY : info.CfgCaptionZ;
+}
+
+const std::string& ParameterHint(char letter) {
+  const TEngineInfo& info = EngineInfo();
+  return letter == 'X' ? info.CfgHintX : letter == 'Y' ? info.CfgHintY : info.CfgHintZ;
+}
+
+std::string TrimBlanks(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+void SetupOutputBox(TMainForm& form) {
+  TControl& box = form["cboOutputFile"];
+  const bool automatic = OutputNameIsAutomatic();
+  form["lblOutputFile"].Enabled = !automatic;
+  box.Enabled = !automatic;
+  box.ButtonFace = automatic;
+  if (automatic) {
+    box.Text = std::string(kAutoName);
+    form["chkAppendOutput"].Enabled = false;
+    return;
+  }
+  form["chkAppendOutput"].Checked = ReadBool(kAppendOutputState, false);
+  LoadBox(form, "cboOutputFile", EngineInfo().CfgDefaultOFN);
+}
+
+// The support box offers the application's support files and the two logs.
+// The support list is split at its own first character only: the full log
+// names hold folder separators, which may be that character.
+void OfferSupportFiles(TMainForm& form) {
+  const TEngineInfo& info = EngineInfo();
+  std::vector<std::string> entries;
+  const std::string& list = info.CfgSupportFiles;
+  for (std::size_t start = 1; start <= list.size();) {
+    std::size_t end = list.find(list[0], start);
+    if (end == std::string::npos) end = list.size();
+    entries.push_back(list.substr(start, end - start));
+    start = end + 1;
+  }
+  TFormBox box(form, "cboSupportFile");
+  entries.push_back(ExpandName(info.CfgErrorFileName));
+  entries.push_back(ExpandName(info.CfgLogFileName));
+  entries.push_back(box.Text());
+  for (const std::string& entry : entries) {
+    if (entry.empty()) continue;
+    box.SetText(entry);
+    UpdateComboHistory(box, entry, true);
+  }
+}
+
+void WriteFirstRun() {
+  if (!ReadTextIn("Information", "FirstRun", "").empty()) return;
+  WriteTextIn("Information", "FirstRun", DateStamp(std::chrono::system_clock::now()));
+}
+
+void SetDefaultLogNames() {
+  TEngineInfo& info = EngineInfo();
+  if (info.CfgLogFileName.empty()) info.CfgLogFileName = LogFileName();
+  if (info.CfgErrorFileName.empty()) info.CfgErrorFileName = info.CfgProgramName + "-Error.txt";
+}
+
+void LoadBanner(TMainForm& form) {
+  const std::string logo = ExpandName("Logo-" + EngineInfo().CfgProgramName + ".bmp");
+  if (FileExists(logo)) form["imgBanner"].Text = logo;  // the picture file the front end shows
+}
+
+}  // namespace
+
+std::string ParameterBoxName(char letter) { return std::string("cboParameter") + letter; }
+std::string ParameterLabelName(char letter) { return std::string("lblParameter") + letter; }
+
+bool ParameterEnabled(char letter) {
+  const TEngineInfo& info = EngineInfo();
+  return letter == 'X'   ? info.CfgEnableOptionX
+         : letter == 'Y' ? info.CfgEnableOptionY
+                         : info.CfgEnableOptionZ;
+}
+
+bool OutputNameIsAutomatic() {
+  const std::string& name = EngineInfo().CfgDefaultOFN;
+  return name.empty() || name.find_first_of("?*;") != std::string::npos;
+}
+
+void StoreCanonicalDefaultOFN() {
+  std::string& name = EngineInfo().CfgDefaultOFN;
+  for (std::string_view keyword : {kNone, kClipboard}) {
+    if (SameTextIgnoreCase(name, keyword)) name = std::string(keyword);
+  }
+}
+
+void SetupParameterBox(TMainForm& form, char letter) {
+  TControl& label = form[ParameterLabelName(letter)];
+  TControl& box = form[ParameterBoxName(letter)];
+  const std::string& caption = ParameterCaption(letter);
+  label.Caption = caption.empty() ? std::string("Option &") + letter : caption;
+  const bool enabled = ParameterEnabled(letter);
+  label.Enabled = enabled;
+  box.Enabled = enabled;
+  box.ButtonFace = !enabled;
+  if (!enabled) {
+    box.Text = std::string(kNotUsedMarker);
+    return;
+  }
+  LoadBox(form, ParameterBoxName(letter), "");
+  if (box.Text == kNotUsedMarker) box.Text.clear();
+  const std::string hint = TrimBlanks(ParameterHint(letter));
+  if (!hint.empty()) box.Hint = hint;
+}
+
+void SetupParameterBoxes(TMainForm& form) {
+  for (char letter : kParameterLetters) SetupParameterBox(form, letter);
+}
+
+void ApplySettingsToForm(TMainForm& form, bool includeScript) {
+  TEngineInfo& info = EngineInfo();
+  LoadBox(form, "cboInputFile", info.CfgDefaultIFN);
+  form["chkBrowseOutput"].Checked = ReadBool(kBrowseOutputState, true);
+  SetupOutputBox(form);
+  if (includeScript) {
+    if (info.CfgDefaultScript.empty()) info.CfgDefaultScript = std::string(kNone);
+    LoadBox(form, "cboScriptFile", info.CfgDefaultScript);
+  }
+  LoadBox(form, "cboSupportFile", "");
+  OfferSupportFiles(form);
+  SetupParameterBoxes(form);
+}
+
+void SaveFormSettings(TMainForm& form) {
+  SaveBox(form, "cboInputFile");
+  if (form["cboOutputFile"].Text != kAutoName) {
+    SaveBox(form, "cboOutputFile");
+    WriteBool(kAppendOutputState, form["chkAppendOutput"].Checked);
+  }
+  SaveBox(form, "cboScriptFile");
+  SaveBox(form, "cboSupportFile");
+  WriteBool(kBrowseOutputState, form["chkBrowseOutput"].Checked);
+  for (char letter : kParameterLetters) {
+    if (ParameterEnabled(letter)) SaveBox(form, ParameterBoxName(letter));
+  }
+}
+
+void StartUpMainForm(TRunController& controller, const std::function<void()>& processCommandLine) {
+  TMainForm& form = controller.Form();
+  controller.ResetState();
+  controller.FillProgramInfo();
+  StoreCanonicalDefaultOFN();
+  const std::string& programName = EngineInfo().CfgProgramName;
+  SetIniFileName(HomeFolder() + programName + ".ini");
+  SetApplicationTitle(programName);
+  SetNoticeCaption(programName);
+  WriteFirstRun();
+  if (IPlaceableWindow* window = controller.View().MainWindow()) RestoreWindow(*window);
+  LoadSearchPath();
+  SetDefaultLogNames();
+  controller.ForgetScriptCheck();
+  form.Caption = programName + " - Parsing Parameters";
+  ApplySettingsToForm(form, true);
+  LoadBanner(form);
+  if (processCommandLine) processCommandLine();
+  controller.UpdateButtonStates();
+}
+
+void MainFormClosed(TRunController& controller) {
+  if (IPlaceableWindow* window = controller.View().MainWindow()) SaveWindow(*window);
+  SaveFormSettings(controller.Form());
+  SaveSearchPath();
+}
+
+}  // namespace gleaner

@@ -1,0 +1,56 @@
+// The main form's controls as data: every control the run controller, the
+// start-up code and the command line read or write, by its name. A front end
+// (console or desktop) shows this data and feeds user actions back to the
+// controller; the logic never touches a widget.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gleaner {
+
+// Keywords that stand in file boxes.
+inline constexpr std::string_view kNone = "None";
+inline constexpr std::string_view kClipboard = "Clipboard";
+inline constexpr std::string_view kAutoName = "(File name generated automatically)";
+inline constexpr std::string_view kNotUsedMarker = "(Not used by this application)";
+
+struct TControl {
+  std::string Text;                 // box text
+  std::string Caption;              // label or button caption
+  std::string Hint;
+  std::vector<std::string> Items;   // box history, most recent first
+  int DropDownCount = 8;            // history entries a box keeps
+  bool Checked = false;
+  bool Enabled = true;
+  bool Visible = true;
+  bool ButtonFace = false;          // painted in the button-face colour instead of the window colour
+  long long Position = 0;           // progress bar position
+  long long Maximum = 100;          // progress bar maximum
+  std::size_t SelStart = 0;         // selected part of a box's text
+  std::size_t SelLength = 0;
+};
+
+// Timers of the main form.
+enum class TTimer { AutoStart, Progress, RunConfig };
+
+class TMainForm {
+ public:
+  TMainForm();
+  // The control of that name; every name of the form exists from the start.
+  TControl& operator[](std::string_view name);
+  const TControl& operator[](std::string_view name) const;
+  const std::map<std::string, TControl, std::less<>>& Controls() const { return controls_; }
+
+  std::string Caption;  // window title
+  bool TimerOn(TTimer timer) const { return timers_[static_cast<int>(timer)]; }
+  void SetTimer(TTimer timer, bool on) { timers_[static_cast<int>(timer)] = on; }
+
+ private:
+  std::map<std::string, TControl, std::less<>> controls_;
+  bool timers_[3] = {false, false, false};
+};
+
+}  // namespace gleaner

@@ -1,0 +1,51 @@
+// What the main form's logic needs from a front end. The console front end
+// and the desktop front end implement it; tests use a fake.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "foundation/settings_store.h"
+
+namespace gleaner {
+
+// The labels of the error report form.
+struct TReportFormData {
+  std::string Category;
+  std::string Description;
+  std::string Code;
+  std::string Step;
+  std::string Message;
+};
+
+class IMainView {
+ public:
+  virtual ~IMainView() = default;
+  // An OK-only message, always on top; title is the application title.
+  virtual void ShowPlainMessage(const std::string& title, const std::string& text) = 0;
+  // OK or Cancel with a warning icon, Cancel the default. True for OK.
+  virtual bool AskOkCancel(const std::string& title, const std::string& text) = 0;
+  // The error report form, shown modally until OK.
+  virtual void ShowReportForm(const std::string& title, const TReportFormData& data) = 0;
+  // A modal window with a page of text (command line help, about pages).
+  virtual void ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) = 0;
+  virtual void FocusBox(const std::string& name) = 0;
+  // A file chooser; nothing when cancelled.
+  virtual std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
+                                                const std::string& initialFolder) = 0;
+  // Shows a file in the file viewer.
+  virtual void ViewFile(const std::string& fileName, const std::string& title, const std::string& fileMask) = 0;
+  // The form's controls or timers changed; the front end shows the new state.
+  virtual void Refresh() = 0;
+  // Shows a window started minimised in its normal state.
+  virtual void ShowNormal() = 0;
+  // Closes the main form (the program ends when the form is closed).
+  virtual void CloseForm() = 0;
+  // The main form's place and size, when the front end has a window; nothing otherwise.
+  virtual IPlaceableWindow* MainWindow() { return nullptr; }
+  // The search path dialog (the /# switch), when the front end has one.
+  virtual void ShowSearchPathDialog() {}
+};
+
+}  // namespace gleaner

@@ -1,0 +1,183 @@
+// The two engine runs of the run controller: the configuration-only run of
+// the script's Config section with its $Cfg checks, and the processing run.
+// Both always close the engine and free the compiled script, also after an
+// error; failures are reported only after the files are closed.
+#include <exception>
+
+#include "engine/engine_errors.h"
+#include "engine/engine_info.h"
+#include "engine/engine_state.h"
+#include "engine/lifecycle.h"
+#include "foundation/text_utils.h"
+#include "interface/form_state.h"
+#include "interface/run_controller.h"
+#include "script/compiler.h"
+#include "script/executor.h"
+#include "script/values.h"
+
+namespace gleaner {
+namespace {
+
+// What ended a part of a run, to be reported once the engine is closed.
+struct TOutcome {
+  bool Failed = false;   // an error, or a stop with a message
+  bool IsError = false;  // reported as an engine error
+  std::string Message;
+};
+
+TOutcome InternalError(const char* text) {
+  Eng().ErrorKind = kErrInternal;
+  Eng().ErrorOccurred = true;
+  return {true, true, text};
+}
+
+// Runs part; a quiet stop counts as a normal end. Any failure other than the
+// engine's own is an internal error: the program never crashes on data.
+template <typename Part>
+TOutcome Guard(Part part) {
+  try {
+    part();
+  } catch (const EParse& e) {
+    return {true, true, e.what()};
+  } catch (const EParseStop& e) {
+    if (*e.what() != '\0') return {true, false, e.what()};
+  } catch (const std::exception& e) {
+    return InternalError(e.what());
+  } catch (...) {
+    return InternalError("Unexpected failure");
+  }
+  return {};
+}
+
+// The failure to tell the user: the first one.
+const TOutcome& Shown(const TOutcome& first, const TOutcome& second) { return first.Failed ? first : second; }
+
+TOutcome CloseEverything() {
+  TOutcome outcome = Guard([] {
+    EndRun();
+    CloseEngine();
+  });
+  FreeCompiledScript();
+  SetScriptActive(false);
+  return outcome;
+}
+
+// The application's handlers with the controller's own work beside them.
+class TRunSteps final : public TRunHandlers {
+ public:
+  TRunSteps(TRunHandlers& application, TControl& progressBar) : app_(application), bar_(progressBar) {}
+  void AfterConfig() override {
+    app_.AfterConfig();
+    StoreCanonicalDefaultOFN();
+  }
+  void FileStarted() override {
+    bar_.Maximum = Eng().InputFileSize;
+    app_.FileStarted();
+  }
+  void TaskInit() override { app_.TaskInit(); }
+  void FileInit() override { app_.FileInit(); }
+  void Main() override { app_.Main(); }
+  void FileDone() override { app_.FileDone(); }
+  void TaskDone() override { app_.TaskDone(); }
+
+ private:
+  TRunHandlers& app_;
+  TControl& bar_;
+};
+
+}  // namespace
+
+void TRunController::PrepareConfigValues() {
+  const TEngineInfo& info = EngineInfo();
+  TCfg& cfg = ScriptCfg();
+  cfg = TCfg{};
+  cfg.RecLen = std::to_string(info.CfgRecLen);
+  cfg.EnableOptionX = BoolToYN(info.CfgEnableOptionX);
+  cfg.EnableOptionY = BoolToYN(info.CfgEnableOptionY);
+  cfg.EnableOptionZ = BoolToYN(info.CfgEnableOptionZ);
+}
+
+void TRunController::CopyParameterTexts() {
+  TEngineState& eng = Eng();
+  eng.OptionX = form_["cboParameterX"].Text;
+  eng.OptionY = form_["cboParameterY"].Text;
+  eng.OptionZ = form_["cboParameterZ"].Text;
+}
+
+bool TRunController::RunConfigSection() {
+  PrepareConfigValues();
+  CopyParameterTexts();
+  if (!PrepareScript(scriptName_)) return false;
+  const TOutcome run = Guard([] {
+    OpenEngine("None", "None");
+    BeginRun(false);
+    try {
+      Execute(Cmd::Config);
+    } catch (const ENextStep&) {
+    }
+  });
+  const TOutcome close = CloseEverything();
+  const TOutcome& shown = Shown(run, close);
+  if (shown.Failed) Tell(shown.Message, shown.IsError);
+  return !shown.Failed;
+}
+
+bool TRunController::CheckConfigValues() {
+  TEngineInfo& info = EngineInfo();
+  const TCfg& cfg = ScriptCfg();
+  std::int32_t recordLength = 0;
+  if (!CheckedInt(cfg.RecLen, recordLength, true, false)) {
+    Tell("Invalid $CfgRecLen value (" + cfg.RecLen + ") in Config section", false);
+    return false;
+  }
+  info.CfgRecLen = recordLength;
+  const std::pair<char, const std::string*> flags[] = {
+      {'X', &cfg.EnableOptionX}, {'Y', &cfg.EnableOptionY}, {'Z', &cfg.EnableOptionZ}};
+  for (const auto& [letter, value] : flags) {
+    bool enabled = false;
+    if (!ParseYN(*value, enabled)) {
+      Tell(std::string("Invalid $CfgEnableOption") + letter + " setting (" + *value +
+               ") in Config section -- must be Y or N",
+           false);
+      return false;
+    }
+    (letter == 'X'   ? info.CfgEnableOptionX
+     : letter == 'Y' ? info.CfgEnableOptionY
+                     : info.CfgEnableOptionZ) = enabled;
+    SetupParameterBox(form_, letter);
+  }
+  if (!cfg.SupportFiles.empty()) info.CfgSupportFiles = cfg.SupportFiles;
+  return true;
+}
+
+void TRunController::ProcessingRun(const std::string& input, const std::string& output) {
+  CopyParameterTexts();
+  TEngineInfo& info = EngineInfo();
+  info.CfgCaptionX = form_["lblParameterX"].Caption;
+  info.CfgCaptionY = form_["lblParameterY"].Caption;
+  info.CfgCaptionZ = form_["lblParameterZ"].Caption;
+  TControl& bar = form_["barProgress"];
+  TRunSteps steps(handlers_, bar);
+  const TOutcome run = Guard([&] {
+    OpenEngine(input, output);
+    BeginRun(true);
+    bar.Maximum = Eng().InputFileSize;
+    bar.Position = 0;
+    progressTicks_ = 0;
+    SetBusyDisplay(true);
+    RunSteps(steps);
+  });
+  const TOutcome close = CloseEverything();
+  const TOutcome& shown = Shown(run, close);
+  if (shown.Failed) Tell(shown.Message, shown.IsError);
+  Autoview();
+}
+
+void TRunController::Autoview() {
+  const TEngineState& eng = Eng();
+  if (eng.ErrorKind >= kErrorKindCount || ErrorTable[eng.ErrorKind].Code >= 200) return;
+  if (!form_["chkBrowseOutput"].Checked || !StaysOpen() || closeAfterRun_ || eng.BytesOut <= 0) return;
+  ShowFile(TFileBox::Output, eng.ActualOFN, true);
+}
+
+}  // namespace gleaner

@@ -1,0 +1,98 @@
+// The checks before a processing run: the old logs go, the input must be
+// found, and the output name must be usable and not clobber the input, a
+// backup or (without asking) a script, help or lookup file.
+#include <filesystem>
+
+#include "engine/engine_info.h"
+#include "foundation/search_path.h"
+#include "foundation/win1252.h"
+#include "interface/box_names.h"
+#include "interface/run_controller.h"
+#include "platform/file_search.h"
+
+namespace gleaner {
+namespace {
+
+// File-name prefixes whose files are worth a question before they are overwritten.
+struct TGuardedPrefix {
+  std::string_view Prefix;
+  std::string_view Kind;
+};
+constexpr TGuardedPrefix kGuardedPrefixes[] = {{"SCR", "Script"}, {"HELP-", "Help"}, {"LUF", "Lookup"}};
+
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && SameTextIgnoreCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string OverwriteQuestion(std::string_view kind) {
+  return " \r\nYou are about to overwrite a file whose    \r\nname suggests that it is a " +
+         std::string(kind) + " file." + "\r\n\r\n" + "Do you want to proceed?" + "\r\n" + " ";
+}
+
+void DeleteFile(const std::string& name) {
+  if (name.empty()) return;
+  std::error_code error;
+  std::filesystem::remove(SystemName(ExpandName(name)), error);
+}
+
+// Why a typed output name cannot be used, or empty when it can.
+std::string OutputNameProblem(const std::string& output, const std::string& input) {
+  if (HasWildcardChars(output)) {
+    return "You cannot use the characters ? * ; in the output file name\r\n\r\n(Those characters are used "
+           "for "
+           "wildcarding)";
+  }
+  if (SameFileName(output, input)) return "Input and output file names must be different";
+  if (SameTextIgnoreCase(NameExtension(output), "BAK")) {
+    return "The output file may not use a .bak extension\r\n\r\nThe .bak extension is used to make a backup "
+           "copy "
+           "of the output file";
+  }
+  return {};
+}
+
+}  // namespace
+
+void TRunController::DeleteOldLogs() {
+  DeleteFile(EngineInfo().CfgErrorFileName);
+  DeleteFile(EngineInfo().CfgLogFileName);
+}
+
+bool TRunController::CheckInput(std::string& input) {
+  input = form_["cboInputFile"].Text;
+  if (SameTextIgnoreCase(input, kNone) || IsClipboardName(input) || input == kAutoName) return true;
+  if (HasWildcardChars(input) || LocateFile(input, false, false)) return true;
+  Tell("Warning:  The specified input file cannot be found\r\n\r\n" + input, false);
+  view_.FocusBox("cboInputFile");
+  return false;
+}
+
+bool TRunController::CheckOutput(const std::string& input, std::string& output) {
+  output = form_["cboOutputFile"].Text;
+  if (output == kNone || IsClipboardName(output)) return true;
+  if (output == kAutoName) {
+    output.clear();
+    return true;
+  }
+  const std::string problem = OutputNameProblem(output, input);
+  if (!problem.empty()) {
+    Tell(problem, false);
+    return false;
+  }
+  const bool append = form_["chkAppendOutput"].Checked;
+  if (SameTextIgnoreCase(NameExtension(output), "TXT") && !append && !OverwriteAllowed(output)) return false;
+  if (append) output.insert(0, "+");
+  return true;
+}
+
+bool TRunController::OverwriteAllowed(const std::string& output) {
+  if (!FileExists(ExpandName(output))) return true;
+  const std::string stem = NameStem(output);
+  for (const TGuardedPrefix& guarded : kGuardedPrefixes) {
+    if (!StartsWithIgnoreCase(stem, guarded.Prefix)) continue;
+    if (!view_.AskOkCancel(EngineInfo().CfgProgramName, OverwriteQuestion(guarded.Kind))) return false;
+  }
+  return true;
+}
+
+}  // namespace gleaner

@@ -1,0 +1,67 @@
+// A main view that records what the logic shows and answers questions from
+// scripted replies, for driving the run controller and the start-up code.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interface/main_view.h"
+
+namespace gleaner::testing {
+
+class FakeMainView : public IMainView {
+ public:
+  struct TShown {
+    std::string Title, Text;
+  };
+  struct TViewed {
+    std::string File, Title, Mask;
+  };
+  struct TChooser {
+    std::string Title, Filter, Folder;
+  };
+
+  void ShowPlainMessage(const std::string& title, const std::string& text) override {
+    plain.push_back({title, text});
+    shown.push_back(text.ends_with("  ") ? text.substr(0, text.size() - 2) : text);
+  }
+  bool AskOkCancel(const std::string& title, const std::string& text) override {
+    questions.push_back({title, text});
+    return answerOk;
+  }
+  void ShowReportForm(const std::string&, const TReportFormData& data) override {
+    reportForms.push_back(data);
+    shown.push_back(data.Message);
+  }
+  void ShowHelpText(const std::string&, const std::vector<std::string>&) override {}
+  void FocusBox(const std::string& name) override { focused.push_back(name); }
+  std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
+                                        const std::string& folder) override {
+    choosers.push_back({title, filter, folder});
+    if (chooserReplies.empty()) return std::nullopt;
+    std::optional<std::string> reply = chooserReplies.front();
+    chooserReplies.pop_front();
+    return reply;
+  }
+  void ViewFile(const std::string& file, const std::string& title, const std::string& mask) override {
+    viewed.push_back({file, title, mask});
+  }
+  void Refresh() override {}
+  void ShowNormal() override {}
+  void CloseForm() override { ++closes; }
+
+  std::vector<std::string> shown;  // every message, plain (without its two blanks) or report form
+  std::vector<TShown> plain;
+  std::vector<TShown> questions;
+  bool answerOk = true;
+  std::vector<TReportFormData> reportForms;
+  std::vector<std::string> focused;
+  std::deque<std::optional<std::string>> chooserReplies;
+  std::vector<TChooser> choosers;
+  std::vector<TViewed> viewed;
+  int closes = 0;
+};
+
+}  // namespace gleaner::testing

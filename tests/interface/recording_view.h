@@ -1,0 +1,51 @@
+// A main view for the report and command-line tests: records every message,
+// report form, help page and request, and answers questions Cancel.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "interface/main_view.h"
+
+namespace gleaner::testing {
+
+class RecordingView : public IMainView {
+ public:
+  struct TShown {
+    std::string Title;
+    std::string Text;
+  };
+
+  void ShowPlainMessage(const std::string& title, const std::string& text) override {
+    plain.push_back({title, text});
+  }
+  bool AskOkCancel(const std::string&, const std::string&) override { return false; }
+  void ShowReportForm(const std::string& title, const TReportFormData& data) override {
+    reportTitles.push_back(title);
+    reportForms.push_back(data);
+  }
+  void ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) override {
+    helpCaptions.push_back(caption);
+    helpLines = lines;
+  }
+  void FocusBox(const std::string&) override {}
+  std::optional<std::string> ChooseFile(const std::string&, const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  void ViewFile(const std::string&, const std::string&, const std::string&) override {}
+  void Refresh() override {}
+  void ShowNormal() override { ++normals; }
+  void CloseForm() override {}
+  void ShowSearchPathDialog() override { ++searchPathDialogs; }
+
+  std::vector<TShown> plain;
+  std::vector<std::string> reportTitles;
+  std::vector<TReportFormData> reportForms;
+  std::vector<std::string> helpCaptions;
+  std::vector<std::string> helpLines;
+  int normals = 0;
+  int searchPathDialogs = 0;
+};
+
+}  // namespace gleaner::testing
