@@ -46,8 +46,8 @@ void CheckErrorTable() {
   for (int i = 0; i < kErrorKindCount; ++i) {
     const TEngineErrorInfo& row = ErrorTable[i];
     if (row.Kind != i || row.Code <= previous) {
-      ShowSelfTestError("Parse engine self-test error VEM-" + std::to_string(i) + "/" + std::to_string(row.Code) +
-                        "/" + std::to_string(previous));
+      ShowSelfTestError("Parse engine self-test error VEM-" + std::to_string(i) + "/" +
+                        std::to_string(row.Code) + "/" + std::to_string(previous));
     }
     previous = row.Code;
   }
@@ -58,8 +58,8 @@ void CheckCommandOrder() {
   for (int i = 1; i <= kCommandCount - 2; ++i) {
     const std::string_view name = CommandName(static_cast<Cmd>(i));
     if (name < previous) {
-      ShowSelfTestError("Parse engine self-test error VPCN-" + std::to_string(i) + " '" + std::string(previous) +
-                        "'  '" + std::string(name) + "'");
+      ShowSelfTestError("Parse engine self-test error VPCN-" + std::to_string(i) + " '" +
+                        std::string(previous) + "'  '" + std::string(name) + "'");
     }
     previous = name;
   }
@@ -165,7 +165,8 @@ void OpenEngine(const std::string& inputSpec, const std::string& outputSpec) {
   ReadFileTypes();
   eng.StepName = "Open Parsing Engine";
   std::string input = inputSpec;
-  if (input.find_first_of("?*;") != std::string::npos) input = FirstWildcardInput(inputSpec, OutputNameFor(outputSpec));
+  if (input.find_first_of("?*;") != std::string::npos)
+    input = FirstWildcardInput(inputSpec, OutputNameFor(outputSpec));
   OpenOutput(outputSpec);
   OpenInput(input);
   eng.EndOfInput = eng.InputFileSize == 0;

@@ -87,7 +87,8 @@ void LogStart() {
   log.Name = ExpandName(info.CfgLogFileName);
   errno = 0;
   log.File = std::fopen(SystemName(log.Name).c_str(), "wb");
-  if (log.File == nullptr) RaiseEngineError(kErrFileProblem, "Could not create " + log.Name, SystemErrorText(errno));
+  if (log.File == nullptr)
+    RaiseEngineError(kErrFileProblem, "Could not create " + log.Name, SystemErrorText(errno));
   WriteBanner("started");
   WriteEmptyLineOnce();
 }
@@ -107,7 +108,8 @@ void LogEnd() {
   log.File = nullptr;
   // A closed log has no last line, so LogMsgLF on it stays harmless.
   log.LastLineHadText = false;
-  if (std::fclose(file) != 0) RaiseEngineError(kErrFileProblem, "Could not write to " + log.Name, SystemErrorText(errno));
+  if (std::fclose(file) != 0)
+    RaiseEngineError(kErrFileProblem, "Could not write to " + log.Name, SystemErrorText(errno));
 }
 
 void LogMsg(std::string_view text) {

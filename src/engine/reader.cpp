@@ -35,10 +35,10 @@ struct TInputFile {
   std::size_t Pos = 0;
 };
 
-TInputFile& In() {
-  static TInputFile in;
-  return in;
-}
+// Constant-initialised, so the hot path reaches it without a guard.
+TInputFile gInput;
+
+TInputFile& In() { return gInput; }
 
 [[noreturn]] void RaiseReadError(int errorNumber) {
   RaiseEngineError(kErrFileProblem, "Could not read " + Eng().ActualIFN, SystemErrorText(errorNumber));
@@ -58,9 +58,10 @@ bool Refill() {
 }
 
 [[noreturn]] void RaiseLineTooLong() {
-  RaiseEngineError(kErrDataBuffer,
-                   "Input file line exceeded maximum length of " + std::to_string(kMaxLineLength) + " characters",
-                   "The line starts with these characters:" + std::string(kCrLf) + DisplayValue(Eng().Record));
+  RaiseEngineError(
+      kErrDataBuffer,
+      "Input file line exceeded maximum length of " + std::to_string(kMaxLineLength) + " characters",
+      "The line starts with these characters:" + std::string(kCrLf) + DisplayValue(Eng().Record));
 }
 
 // Appends [from, to) without the drop byte. At the line limit the record is
@@ -142,13 +143,16 @@ void CopyClipboardToFile(const std::string& name) {
   const std::string text = Ports().Clipboard->ReadText();
   errno = 0;
   std::FILE* file = std::fopen(SystemName(name).c_str(), "wb");
-  bool ok = file != nullptr && (text.empty() || std::fwrite(text.data(), 1, text.size(), file) == text.size());
+  bool ok =
+      file != nullptr && (text.empty() || std::fwrite(text.data(), 1, text.size(), file) == text.size());
   int error = errno;
   if (file != nullptr && std::fclose(file) != 0 && ok) {
     ok = false;
     error = errno;
   }
-  if (!ok) RaiseEngineError(kErrFileProblem, "Cannot create temporary clipboard file " + name, SystemErrorText(error));
+  if (!ok)
+    RaiseEngineError(kErrFileProblem, "Cannot create temporary clipboard file " + name,
+                     SystemErrorText(error));
 }
 
 // Opens the input file; only regular files, so a folder or a FIFO never blocks a run.
@@ -207,9 +211,10 @@ void ResetInputState() {
 }  // namespace
 
 bool InputTypeOf(std::string_view word, FileType& type) {
-  static constexpr std::pair<std::string_view, FileType> kWords[] = {
-      {"TEXT", FileType::Text}, {"TEXTLF", FileType::TextLF}, {"TEXTCR", FileType::TextCR},
-      {"BINARY", FileType::Binary}};
+  static constexpr std::pair<std::string_view, FileType> kWords[] = {{"TEXT", FileType::Text},
+                                                                     {"TEXTLF", FileType::TextLF},
+                                                                     {"TEXTCR", FileType::TextCR},
+                                                                     {"BINARY", FileType::Binary}};
   type = FileType::Unknown;
   for (const auto& [name, value] : kWords) {
     if (SameTextIgnoreCase(word, name)) type = value;
@@ -243,7 +248,8 @@ void OpenInput(const std::string& given) {
   eng.ActualIFN = ExpandName(spec);
   int error = 0;
   std::FILE* file = OpenInputFile(SystemName(eng.ActualIFN), error);
-  if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not open " + eng.ActualIFN, SystemErrorText(error));
+  if (file == nullptr)
+    RaiseEngineError(kErrFileProblem, "Could not open " + eng.ActualIFN, SystemErrorText(error));
   TInputFile& in = In();
   in.File = file;
   if (in.Buffer.size() != kReadBlockSize) in.Buffer.resize(kReadBlockSize);
@@ -251,7 +257,8 @@ void OpenInput(const std::string& given) {
   eng.InputFileBytes = std::to_string(eng.InputFileSize);
   eng.EndOfInput = eng.InputFileSize == 0;
   const std::int32_t recordLength = EngineInfo().CfgRecLen;
-  if (eng.InputType == FileType::Binary && recordLength > 0) eng.Record.resize(static_cast<std::size_t>(recordLength));
+  if (eng.InputType == FileType::Binary && recordLength > 0)
+    eng.Record.resize(static_cast<std::size_t>(recordLength));
 }
 
 bool ReadNextData() {
@@ -267,9 +274,12 @@ bool ReadNextData() {
   switch (eng.InputType) {
     case FileType::Text:
     case FileType::TextLF:
-    case FileType::TextCR: return ReadTextRecord(eng);
-    case FileType::Binary: return ReadBinaryRecord(eng);
-    default: break;
+    case FileType::TextCR:
+      return ReadTextRecord(eng);
+    case FileType::Binary:
+      return ReadBinaryRecord(eng);
+    default:
+      break;
   }
   RaiseEngineError(kErrInternal, "ReadNextData", std::to_string(static_cast<int>(eng.InputType)));
 }

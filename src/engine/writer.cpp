@@ -1,4 +1,4 @@
-// Output writer. Bytes go through one 64 KiB buffer into an unbuffered stdio
+// Output writer. Bytes go through one 256 KiB buffer into an unbuffered stdio
 // stream, so every failure of the system shows at the write that caused it
 // and FlushOutput is the single point where buffered bytes reach the file.
 // A failed write drops what could not be written and is reported once: the
@@ -23,7 +23,7 @@ namespace gleaner {
 
 namespace {
 
-constexpr std::size_t kOutputBufferSize = 64 * 1024;
+constexpr std::size_t kOutputBufferSize = 256 * 1024;
 constexpr char kCtrlZ = 26;
 
 struct TOutputFile {
@@ -33,10 +33,10 @@ struct TOutputFile {
   bool Failed = false;  // a write failed and was reported
 };
 
-TOutputFile& Out() {
-  static TOutputFile out;
-  return out;
-}
+// Constant-initialised, so the hot path reaches it without a guard.
+TOutputFile gOutput;
+
+TOutputFile& Out() { return gOutput; }
 
 std::string ErrnoText() { return SystemErrorText(errno); }
 
@@ -65,11 +65,16 @@ void CountBytes(TEngineState& eng, std::size_t size) {
 
 std::string_view RecordEnd(FileType type) {
   switch (type) {
-    case FileType::Text: return "\r\n";
-    case FileType::TextLF: return "\n";
-    case FileType::TextCR: return "\r";
-    case FileType::Binary: return std::string_view("\0", 1);
-    default: break;
+    case FileType::Text:
+      return "\r\n";
+    case FileType::TextLF:
+      return "\n";
+    case FileType::TextCR:
+      return "\r";
+    case FileType::Binary:
+      return std::string_view("\0", 1);
+    default:
+      break;
   }
   RaiseEngineError(kErrInternal, "OutEnd", std::to_string(static_cast<int>(type)));
 }
@@ -143,7 +148,8 @@ std::size_t PutValues(std::span<const std::string_view> values) {
 
 std::string ReadWorkFile(const std::string& name) {
   std::FILE* file = std::fopen(SystemName(name).c_str(), "rb");
-  if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not re-open clipboard temporary file", ErrnoText());
+  if (file == nullptr)
+    RaiseEngineError(kErrFileProblem, "Could not re-open clipboard temporary file", ErrnoText());
   std::string text;
   char block[16384];
   std::size_t count = 0;
@@ -151,7 +157,8 @@ std::string ReadWorkFile(const std::string& name) {
   const bool failed = std::ferror(file) != 0;
   const int error = errno;
   std::fclose(file);
-  if (failed) RaiseEngineError(kErrFileProblem, "Could not re-open clipboard temporary file", SystemErrorText(error));
+  if (failed)
+    RaiseEngineError(kErrFileProblem, "Could not re-open clipboard temporary file", SystemErrorText(error));
   return text;
 }
 

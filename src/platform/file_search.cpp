@@ -134,7 +134,8 @@ bool MatchesWildcard(std::string_view name, std::string_view pattern) {
   if (name.empty() || name == "." || name == "..") return false;
   if (GlobMatch(name, pattern)) return true;
   // "name.*" also matches "name" itself, so "*.*" matches every name.
-  if (pattern.size() >= 2 && pattern.ends_with(".*")) return GlobMatch(name, pattern.substr(0, pattern.size() - 2));
+  if (pattern.size() >= 2 && pattern.ends_with(".*"))
+    return GlobMatch(name, pattern.substr(0, pattern.size() - 2));
   return false;
 }
 

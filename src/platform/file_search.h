@@ -27,9 +27,9 @@ inline constexpr std::uint32_t kFaAnyFile = 0x3F;
 
 // Result codes of FindFirst/FindNext (the Windows numbers, shown in messages).
 inline constexpr int kFindOk = 0;
-inline constexpr int kFindFileNotFound = 2;   // the folder holds no matching entry
-inline constexpr int kFindPathNotFound = 3;   // the folder cannot be read
-inline constexpr int kFindNoMoreFiles = 18;   // FindNext after the last match
+inline constexpr int kFindFileNotFound = 2;  // the folder holds no matching entry
+inline constexpr int kFindPathNotFound = 3;  // the folder cannot be read
+inline constexpr int kFindNoMoreFiles = 18;  // FindNext after the last match
 
 struct TFoundEntry {
   std::string Name;       // name without folder

@@ -27,8 +27,9 @@ TEST_F(Lifecycle, OpenResetsTheRunStateAndBeginRunTheCsvRecord) {
   Eng().Csv.MaxWidth = "9";
   OpenEngine("in.txt", "out.txt");
   EXPECT_FALSE(Eng().ErrorOccurred);
-  EXPECT_EQ(Eng().BytesOutCount + Eng().ScriptPhase + Eng().TestMode + Eng().Csv.QuoteChar + Eng().Csv.MaxWidth,
-            "0Y\"");
+  EXPECT_EQ(
+      Eng().BytesOutCount + Eng().ScriptPhase + Eng().TestMode + Eng().Csv.QuoteChar + Eng().Csv.MaxWidth,
+      "0Y\"");
   EXPECT_EQ(Eng().StepName, "After Open Engine");
   EXPECT_EQ(Eng().ErrorKind, kErrSuccess);
   EXPECT_TRUE(Eng().EngineOpen && Eng().EndOfInput && !Eng().CancelRequested);
@@ -91,7 +92,8 @@ TEST_F(Lifecycle, ListOfNames) {
 TEST_F(Lifecycle, CancelKeepsTheOutputWrittenSoFar) {
   WriteFile(Home("in.txt"), "1\r\n2\r\n3\r\n4\r\n");
   ports_.pump.onPump = [](int calls) { Eng().CancelRequested = calls == 3; };
-  EXPECT_EQ(ErrorOf([] { CopyRun("in.txt", "out.txt"); }), "Processing cancelled\r\n\r\nOutput may be incomplete");
+  EXPECT_EQ(ErrorOf([] { CopyRun("in.txt", "out.txt"); }),
+            "Processing cancelled\r\n\r\nOutput may be incomplete");
   EXPECT_EQ(Eng().ErrorKind, kErrCancel);
   CloseEngine();
   EXPECT_EQ(ReadFile(Home("out.txt")), "1\r\n2\r\n");

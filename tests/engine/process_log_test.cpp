@@ -39,8 +39,9 @@ TEST_F(ProcessLog, LayoutOfARun) {
   LogMsg("two");
   LogStart();  // already open: nothing
   LogEnd();
-  EXPECT_EQ(MaskedLog(Home("Culler-Log.txt")), Lines({kEquals, "Processing started <when>", kEquals, "", "one", "",
-                                                      "two", "", kEquals, "Processing ended <when>", kEquals}));
+  EXPECT_EQ(MaskedLog(Home("Culler-Log.txt")),
+            Lines({kEquals, "Processing started <when>", kEquals, "", "one", "", "two", "", kEquals,
+                   "Processing ended <when>", kEquals}));
 }
 
 TEST_F(ProcessLog, ErrorBlockNamesTheErrorLog) {
@@ -54,8 +55,9 @@ TEST_F(ProcessLog, ErrorBlockNamesTheErrorLog) {
   LogEnd();
   EXPECT_EQ(Eng().CurrentCommand, Cmd::Parse);  // the error report still names the failed command
   EXPECT_EQ(MaskedLog(Home("Run.log")),
-            Lines({kEquals, "Processing started <when>", kEquals, "", "last", "", kEquals, "Processing ended <when>",
-                   kEquals, "", pluses, "Processing ended with an error condition -- see Culler-Error.txt", pluses}));
+            Lines({kEquals, "Processing started <when>", kEquals, "", "last", "", kEquals,
+                   "Processing ended <when>", kEquals, "", pluses,
+                   "Processing ended with an error condition -- see Culler-Error.txt", pluses}));
 }
 
 TEST_F(ProcessLog, ClosedLog) {
@@ -67,7 +69,8 @@ TEST_F(ProcessLog, ClosedLog) {
   LogEnd();
   EXPECT_EQ(ErrorOf([] { LogMsgLF(); }), "");  // the same before and after a run
   EngineInfo().CfgLogFileName = Home("missing/Run.log");
-  EXPECT_EQ(ErrorOf([] { LogStart(); }), "Could not create " + Home("missing/Run.log") + "\r\n\r\nNo such file or directory");
+  EXPECT_EQ(ErrorOf([] { LogStart(); }),
+            "Could not create " + Home("missing/Run.log") + "\r\n\r\nNo such file or directory");
 }
 
 }  // namespace

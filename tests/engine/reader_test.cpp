@@ -29,7 +29,10 @@ class Reader : public testing::IoTest {
 };
 
 TEST_F(Reader, RecordsPerType) {
-  const std::string binary("ab\0\r\ncd\x1a" "ef", 10);
+  const std::string binary(
+      "ab\0\r\ncd\x1a"
+      "ef",
+      10);
   const std::tuple<FileType, std::string, std::int32_t, Records> cases[] = {
       {FileType::Text, "a\r\nb\r\n", 0, {"a", "b"}},
       {FileType::Text, "a\nb", 0, {"a", "b"}},
@@ -79,14 +82,16 @@ TEST_F(Reader, LineLimit) {
   Open(FileType::Text, longest + "\r\rb\n");
   EXPECT_EQ(ErrorOf([] { ReadNextData(); }),
             "Input file line exceeded maximum length of 2048000 characters\r\n\r\n"
-            "The line starts with these characters:\r\n'" + std::string(52, 'a') + "...' (2048000 bytes)  ");
+            "The line starts with these characters:\r\n'" +
+                std::string(52, 'a') + "...' (2048000 bytes)  ");
   EXPECT_EQ(Eng().ErrorKind, kErrDataBuffer);
   EXPECT_EQ(Eng().BytesConsumed, kMaxLineLength + 3);
 }
 
 // Byte by byte, the way the record rules are stated: records and the bytes
 // consumed when each is delivered.
-Records ReferenceRead(const std::string& bytes, FileType type, std::size_t minimum, std::vector<std::size_t>& at) {
+Records ReferenceRead(const std::string& bytes, FileType type, std::size_t minimum,
+                      std::vector<std::size_t>& at) {
   const char lineEnd = type == FileType::TextCR ? '\r' : '\n';
   Records records;
   std::string line;
@@ -123,7 +128,8 @@ TEST_F(Reader, AgreesWithAByteByByteReaderAcrossBlocks) {
     for (std::size_t n = 0; ReadNextData(); ++n) {
       ASSERT_LT(n, expected.size()) << "round " << round;
       ASSERT_EQ(Eng().Record, expected[n]) << "round " << round << " record " << n;
-      ASSERT_EQ(Eng().BytesConsumed, static_cast<std::int64_t>(at[n])) << "round " << round << " record " << n;
+      ASSERT_EQ(Eng().BytesConsumed, static_cast<std::int64_t>(at[n]))
+          << "round " << round << " record " << n;
     }
     EXPECT_EQ(Eng().RecordCount, std::to_string(expected.size() + 1));
     EXPECT_EQ(Eng().BytesRead, static_cast<std::int64_t>(bytes.size()));
@@ -151,10 +157,12 @@ TEST_F(Reader, NamesAndOpenFailures) {
   OpenInput("");
   EXPECT_EQ(ReadAll(), Records{"default"});
   EngineInfo().CfgDefaultIFN = "missing.txt";
-  EXPECT_EQ(ErrorOf([] { OpenInput(""); }), "Could not open " + Home("missing.txt") + "\r\n\r\nNo such file or directory");
+  EXPECT_EQ(ErrorOf([] { OpenInput(""); }),
+            "Could not open " + Home("missing.txt") + "\r\n\r\nNo such file or directory");
   EXPECT_EQ(Eng().ErrorKind, kErrFileProblem);
   std::filesystem::create_directory(Home("folder"));
-  EXPECT_EQ(ErrorOf([] { OpenInput("folder"); }), "Could not open " + Home("folder") + "\r\n\r\nIs a directory");
+  EXPECT_EQ(ErrorOf([] { OpenInput("folder"); }),
+            "Could not open " + Home("folder") + "\r\n\r\nIs a directory");
 }
 
 TEST_F(Reader, OpeningInputFlushesTheOutput) {
@@ -165,9 +173,11 @@ TEST_F(Reader, OpeningInputFlushesTheOutput) {
 }
 
 TEST(InputType, Words) {
-  const std::pair<const char*, FileType> cases[] = {
-      {"TEXT", FileType::Text},     {"textlf", FileType::TextLF}, {"TextCr", FileType::TextCR},
-      {"binary", FileType::Binary}, {"TEXTX", FileType::Unknown}};
+  const std::pair<const char*, FileType> cases[] = {{"TEXT", FileType::Text},
+                                                    {"textlf", FileType::TextLF},
+                                                    {"TextCr", FileType::TextCR},
+                                                    {"binary", FileType::Binary},
+                                                    {"TEXTX", FileType::Unknown}};
   for (const auto& [word, expected] : cases) {
     FileType type = FileType::Text;
     EXPECT_EQ(InputTypeOf(word, type), expected != FileType::Unknown) << word;

@@ -29,8 +29,10 @@ class Writer : public testing::IoTest {
 };
 
 TEST(BackupName, DotOfTheFileNameOnly) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"Out.txt", "Out.bak"}, {"Readme", "Readme.bak"}, {"a.b.c", "a.b.bak"}, {"C:\\my.dir\\Out", "C:\\my.dir\\Out.bak"}};
+  const std::pair<const char*, const char*> cases[] = {{"Out.txt", "Out.bak"},
+                                                       {"Readme", "Readme.bak"},
+                                                       {"a.b.c", "a.b.bak"},
+                                                       {"C:\\my.dir\\Out", "C:\\my.dir\\Out.bak"}};
   for (const auto& [name, backup] : cases) EXPECT_EQ(BackupName(name), backup) << name;
 }
 
@@ -106,7 +108,7 @@ TEST_F(Writer, OutputOutNullAndTheInternalCallMark) {
 
 TEST_F(Writer, DefaultOutputName) {
   const std::pair<std::string, std::string> cases[] = {
-      {"*.txt", Home("ParseOut.txt")}, {"", Home("ParseOut.txt")}, {"+", Home("ParseOut.txt")},
+      {"*.txt", Home("ParseOut.txt")},          {"", Home("ParseOut.txt")},  {"+", Home("ParseOut.txt")},
       {"Clipboard", Home("Clipboard-Out.txt")}, {"+sub/x.txt", "sub/x.txt"},
   };
   for (const auto& [spec, name] : cases) EXPECT_EQ(OutputNameFor(spec), name) << spec;
@@ -148,7 +150,7 @@ TEST_F(Writer, FailuresAreFileProblemsReportedOnce) {
   EXPECT_EQ(Eng().ErrorKind, kErrFileProblem);
   EXPECT_EQ(ErrorOf([] { CloseOutput(); }), "");
   OpenOutput("/dev/full");
-  EXPECT_EQ(ErrorOf([] { WriteOutputBytes(std::string(100000, 'x')); }),
+  EXPECT_EQ(ErrorOf([] { WriteOutputBytes(std::string(1 << 20, 'x')); }),
             "Could not write to /dev/full\r\n\r\nNo space left on device");
 }
 

@@ -1,5 +1,5 @@
-// Home folder, name expansion and location along the search path, the
-// multi-specification walk, and the saved search path.
+// Home folder, name expansion and location along the search path, the walk
+// over a list of specifications, and the saved search path.
 #include "foundation/search_path.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +13,8 @@
 namespace gleaner {
 namespace {
 
-using testing::TempFolder;
 using testing::WriteFile;
+using Names = std::vector<std::string>;
 
 class SearchPath : public ::testing::Test {
  protected:
@@ -23,129 +23,100 @@ class SearchPath : public ::testing::Test {
     InitHomeFolder("");
     std::filesystem::create_directory(home_.File("D1"));
     std::filesystem::create_directory(home_.File("D2"));
+    SearchFolders() = {home_.File("D1/"), home_.File("D2\\"), HomeFolder()};
   }
   ~SearchPath() override { unsetenv("GLEANER_HOME"); }
-  void UseFolders() { SearchFolders() = {home_.File("D1/"), home_.File("D2\\"), HomeFolder()}; }
-  std::vector<std::string> Walk(const std::string& spec) {
-    std::vector<std::string> names;
+  Names Walk(const std::string& spec) {
+    Names names;
     TSearchStack search;
-    for (int r = FindFirstMulti(spec, 0, search); r == 0; r = FindNextMulti(search)) names.push_back(FoundName(search));
-    FindCloseMulti(search);
+    for (int r = FindFirstMulti(spec, 0, search); r == 0; r = FindNextMulti(search))
+      names.push_back(FoundName(search));
     return names;
   }
-  TempFolder home_;
+  testing::TempFolder home_;
 };
 
 TEST_F(SearchPath, HomeFolderComesFromTheEnvironmentOrTheProgram) {
   EXPECT_EQ(HomeFolder(), home_.Path());
-  EXPECT_EQ(SearchFolders(), std::vector<std::string>{home_.Path()});
   setenv("GLEANER_HOME", "", 1);
   InitHomeFolder("/opt/gleaner/bin/culler");
   EXPECT_EQ(HomeFolder(), "/opt/gleaner/bin/");
-  const std::string cwd = std::filesystem::current_path().string();
+  EXPECT_EQ(SearchFolders(), Names{"/opt/gleaner/bin/"});
   setenv("GLEANER_HOME", "relative/home", 1);
   InitHomeFolder("/opt/gleaner/bin/culler");
-  EXPECT_EQ(HomeFolder(), cwd + "/relative/home/");
+  EXPECT_EQ(HomeFolder(), std::filesystem::current_path().string() + "/relative/home/");
 }
 
 TEST_F(SearchPath, ExpandName) {
   const std::pair<std::string, std::string> cases[] = {
-      {"a.txt", home_.Path() + "a.txt"},
+      {"a.txt", home_.File("a.txt")},
       {"C:a.txt", "C:a.txt"},
       {"sub\\a.txt", "sub\\a.txt"},
       {"sub/a.txt", "sub/a.txt"},
-      {"/abs/a.txt", "/abs/a.txt"},
-      {"12:30 notes.txt", home_.Path() + "12:30 notes.txt"},
+      {"12:30 notes.txt", home_.File("12:30 notes.txt")},
       {"", ""},
   };
   for (const auto& [name, expanded] : cases) EXPECT_EQ(ExpandName(name), expanded) << name;
-  EXPECT_EQ(FolderPart("C:a.txt"), "C:");
-  EXPECT_EQ(FolderPart("C:\\x\\a.txt"), "C:\\x\\");
-  EXPECT_EQ(FolderPart("12:30 notes.txt"), "");
 }
 
 TEST_F(SearchPath, LocateFileTakesTheFirstFolderThatHoldsTheName) {
-  UseFolders();
-  WriteFile(home_.File("D2/x.txt"), "d2");
-  WriteFile(home_.File("x.txt"), "home");
-  WriteFile(home_.File("only-home.txt"), "home");
-  std::string name = "x.txt;comment";
-  EXPECT_TRUE(LocateFile(name, false, false));
-  EXPECT_EQ(name, home_.File("D2\\x.txt"));
-  name = "only-home.txt";
-  EXPECT_TRUE(LocateFile(name, false, false));
-  EXPECT_EQ(name, home_.File("only-home.txt"));
-  name = "missing.txt;x";
-  EXPECT_FALSE(LocateFile(name, false, false));
-  EXPECT_EQ(name, "missing.txt");
-  name = "D1";  // a folder is not a file
-  EXPECT_FALSE(LocateFile(name, false, false));
-}
-
-TEST_F(SearchPath, LocateFileNoneAndNamesWithFolders) {
-  std::string name = "None";
-  EXPECT_TRUE(LocateFile(name, true, true));
-  EXPECT_FALSE(LocateFile(name, true, false));
-  EXPECT_FALSE(LocateFile(name, false, true));
-  name = "";
-  EXPECT_FALSE(LocateFile(name, true, true));
-  WriteFile(home_.File("D1/y.txt"), "");
-  name = home_.File("D1/y.txt");
-  EXPECT_TRUE(LocateFile(name, false, false));
-  name = home_.File("D2/y.txt");
-  EXPECT_FALSE(LocateFile(name, false, false));
+  WriteFile(home_.File("D2/x.txt"), "");
+  WriteFile(home_.File("x.txt"), "");
+  const std::tuple<std::string, bool, std::string> cases[] = {
+      {"x.txt;comment", true, home_.File("D2\\x.txt")},
+      {"missing.txt;x", false, "missing.txt"},
+      {"D1", false, "D1"},  // a folder is not a file
+      {home_.File("D1/x.txt"), false, home_.File("D1/x.txt")},
+      {home_.File("D2/x.txt"), true, home_.File("D2/x.txt")},
+      {"", false, ""},
+  };
+  for (auto [name, found, result] : cases) {
+    EXPECT_EQ(LocateFile(name, false, false), found) << result;
+    EXPECT_EQ(name, result);
+  }
+  std::string none = "None";
+  EXPECT_TRUE(LocateFile(none, true, true));
+  EXPECT_FALSE(LocateFile(none, true, false));
 }
 
 TEST_F(SearchPath, ResolveName) {
-  UseFolders();
   WriteFile(home_.File("D2/a1.dat"), "");
   WriteFile(home_.File("b.dat"), "");
-  EXPECT_EQ(ResolveName("a?.dat;rest"), home_.File("D2\\a?.dat"));
-  EXPECT_EQ(ResolveName("*.dat"), home_.File("D2\\*.dat"));
-  EXPECT_EQ(ResolveName("b.dat"), home_.File("b.dat"));
-  EXPECT_EQ(ResolveName("none*.q"), "");
-  EXPECT_EQ(ResolveName("None"), "");
-  EXPECT_EQ(ResolveName(""), "");
-  EXPECT_EQ(ResolveName("sub/nothing.txt"), "sub/nothing.txt");
+  const std::pair<std::string, std::string> cases[] = {
+      {"a?.dat;rest", home_.File("D2\\a?.dat")},
+      {"b.dat", home_.File("b.dat")},
+      {"none*.q", ""},
+      {"None", ""},
+      {"sub/nothing.txt", "sub/nothing.txt"},
+  };
+  for (const auto& [name, resolved] : cases) EXPECT_EQ(ResolveName(name), resolved) << name;
 }
 
 TEST_F(SearchPath, WalkSkipsSpecificationsWithoutMatches) {
-  UseFolders();
-  WriteFile(home_.File("D1/b.txt"), "");
-  WriteFile(home_.File("D1/a.txt"), "");
-  WriteFile(home_.File("c.txt"), "");
-  WriteFile(home_.File("d.dat"), "");
-  const std::vector<std::string> expected = {home_.File("D1/a.txt"), home_.File("D1/b.txt"), home_.File("d.dat"),
-                                             home_.File("c.txt")};
-  EXPECT_EQ(Walk("none*.q;*.txt;;missing.dat;d.dat;" + home_.File("c.txt")), expected);
-  EXPECT_TRUE(Walk(home_.File("D2/*.txt")).empty());
-}
-
-TEST_F(SearchPath, WalkResultCodes) {
+  for (const char* name : {"D1/b.txt", "D1/a.txt", "c.txt", "d.dat"}) WriteFile(home_.File(name), "");
+  EXPECT_EQ(
+      Walk("none*.q;*.txt;;missing.dat;d.dat;" + home_.File("c.txt")),
+      (Names{home_.File("D1/a.txt"), home_.File("D1/b.txt"), home_.File("d.dat"), home_.File("c.txt")}));
   TSearchStack search;
   EXPECT_EQ(FindFirstMulti("none*.q;nothing.txt", 0, search), 999999);
-  EXPECT_EQ(FindFirstMulti(home_.File("none*.q"), 0, search), kFindFileNotFound);
-  WriteFile(home_.File("a.txt"), "");
-  EXPECT_EQ(FindFirstMulti("a.txt", 0, search), 0);
-  EXPECT_EQ(FoundName(search), home_.File("a.txt"));
-  EXPECT_EQ(FindNextMulti(search), kFindNoMoreFiles);
 }
 
-TEST_F(SearchPath, LoadAndSaveKeepTheHomeFolder) {
+TEST_F(SearchPath, LoadedListGetsTheHomeFolder) {
   SetIniFileName(home_.File("Test.ini"));
-  SaveStringList("MySearchPath", {home_.File("D1"), home_.File("D2/")});
-  LoadSearchPath();
-  EXPECT_EQ(SearchFolders(), (std::vector<std::string>{home_.File("D1/"), home_.File("D2/"), home_.Path()}));
+  const std::pair<Names, Names> cases[] = {
+      {{home_.File("D1"), home_.File("D2/")}, {home_.File("D1/"), home_.File("D2/"), home_.Path()}},
+      {{}, {home_.Path()}},
+      {{home_.Path(), home_.File("D1/")}, {home_.Path(), home_.File("D1/")}},
+  };
+  for (const auto& [saved, loaded] : cases) {
+    SaveStringList("MySearchPath", saved);
+    LoadSearchPath();
+    EXPECT_EQ(SearchFolders(), loaded);
+  }
   SaveSearchPath();
   SearchFolders().clear();
   LoadSearchPath();
-  EXPECT_EQ(SearchFolders().size(), 3u);
-  SaveStringList("MySearchPath", {});
-  LoadSearchPath();
-  EXPECT_EQ(SearchFolders(), std::vector<std::string>{home_.Path()});
-  SaveStringList("MySearchPath", {home_.Path(), home_.File("D1/")});
-  LoadSearchPath();
-  EXPECT_EQ(SearchFolders(), (std::vector<std::string>{home_.Path(), home_.File("D1/")}));
+  EXPECT_EQ(SearchFolders(), (Names{home_.Path(), home_.File("D1/")}));
   SetIniFileName("");
 }
 
