@@ -2,6 +2,7 @@
 #include "culler/program_info.h"
 
 #include "engine/engine_info.h"
+#include "engine/keywords.h"
 
 namespace gleaner {
 
@@ -58,6 +59,6 @@ void FillProgramInfo() {
       "/$CfgEnableOptionZ/$CfgCaptionZ/$CfgHintZ";
 }
 
-bool IsNotUsedMarker(std::string_view text) { return text == "(Not used by this application)"; }
+bool IsNotUsedMarker(std::string_view text) { return text == kNotUsedMarker; }
 
 }  // namespace gleaner

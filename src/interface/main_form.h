@@ -9,13 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/keywords.h"
+
 namespace gleaner {
 
-// Keywords that stand in file boxes.
-inline constexpr std::string_view kNone = "None";
-inline constexpr std::string_view kClipboard = "Clipboard";
-inline constexpr std::string_view kAutoName = "(File name generated automatically)";
-inline constexpr std::string_view kNotUsedMarker = "(Not used by this application)";
 
 struct TControl {
   std::string Text;                 // box text

@@ -2,6 +2,7 @@
 // section.
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "engine/keywords.h"
 #include "engine/lifecycle.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
@@ -16,7 +17,7 @@ void ReportError(const std::string& message);
 namespace {
 
 bool MeansNoScript(const std::string& name) {
-  return name.empty() || name == "None" || name == "(Not used by this application)";
+  return name.empty() || name == kNone || name == kNotUsedMarker;
 }
 
 void ValidateAndCompile(const std::string& fileName) {
