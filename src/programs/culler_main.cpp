@@ -1,0 +1,82 @@
+// The culler program: wires the console front end to the run controller and
+// Culler's own handlers, reads the command line and runs until the run, or
+// the attempt to start it, is over. The exit status tells a batch caller what
+// was reported: 0 nothing, 1 a plain message, 2 an engine error.
+#include <unistd.h>
+
+#include <clocale>
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "culler/culling_handlers.h"
+#include "culler/program_info.h"
+#include "engine/engine_errors.h"
+#include "engine/engine_state.h"
+#include "foundation/search_path.h"
+#include "interface/command_line.h"
+#include "interface/console_view.h"
+#include "interface/error_report.h"
+#include "interface/form_state.h"
+#include "interface/run_controller.h"
+
+namespace gleaner {
+namespace {
+
+// An unknown switch only shows the help, and a question answered Cancel
+// shows nothing more, but in both the batch caller's job was not done as asked.
+int ExitStatus(const TCommandLineResult& commandLine, const TConsoleView& view) {
+  const TReportLevel worst = WorstReport();
+  if (worst == TReportLevel::EngineError) return 2;
+  if (worst == TReportLevel::Message || commandLine.UnknownSwitch || view.Declined()) return 1;
+  return 0;
+}
+
+int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
+  TMainForm form;
+  TCullingHandlers handlers;
+  TRunController controller(form, view, handlers, FillProgramInfo);
+  TCommandLineResult commandLine;
+  StartUpMainForm(controller, [&] { commandLine = ProcessCommandLine(params, form, view); });
+  if (commandLine.Run) {
+    controller.FormActivate();
+    RunConsoleTimers(controller, view);
+  } else if (!commandLine.HelpShown) {
+    ShowCommandLineHelp(view, CommandLineHelpCaption());
+  }
+  MainFormClosed(controller);
+  return ExitStatus(commandLine, view);
+}
+
+// A failure outside any run still goes through the report routine, so the
+// error log and the exit status tell the batch caller.
+int ReportUnexpected(const std::string& text) {
+  Eng().ErrorKind = kErrInternal;
+  Eng().ErrorOccurred = true;
+  try {
+    Report(text, true);
+  } catch (...) {
+    std::cerr << text << '\n';
+  }
+  return 2;
+}
+
+}  // namespace
+}  // namespace gleaner
+
+int main(int argc, char** argv) {
+  std::setlocale(LC_ALL, "");
+  gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
+  gleaner::InstallConsoleCancel();
+  // The view outlives everything that may report through it.
+  gleaner::TConsoleView view(std::cout, std::cerr, std::cin, isatty(STDIN_FILENO) == 1);
+  gleaner::SetReportView(&view);
+  try {
+    return gleaner::RunCuller(std::vector<std::string>(argv + 1, argv + argc), view);
+  } catch (const std::exception& e) {
+    return gleaner::ReportUnexpected(e.what());
+  } catch (...) {
+    return gleaner::ReportUnexpected("Unexpected failure");
+  }
+}

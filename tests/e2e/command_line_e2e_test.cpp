@@ -1,0 +1,169 @@
+// The culler program's command line as a batch caller meets it: the help,
+// command-line mistakes, the exit statuses, /CA and Ctrl+C.
+#include <gtest/gtest.h>
+
+#include "e2e/culler_process.h"
+
+namespace gleaner::testing {
+namespace {
+
+const std::string kEmDashes12 =
+    "\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94"
+    "\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94\xE2\x80\x94";
+
+std::vector<std::string> JobArgs(const std::string& input, const std::string& output) {
+  return {"/I" + input, "/O" + output, "/SNone", "/X", "/Y", "/Z", "/EN", "/AN", "/R"};
+}
+
+TEST(CullerCommandLine, WithoutRunItPrintsTheHelp) {
+  CullerHome home;
+  const TCullerResult result = home.Run({});
+  EXPECT_EQ(result.Status, 0);
+  EXPECT_EQ(result.Err, "");
+  const std::string expectedStart = "Culler - Command Line Help\n\nCommand Line Parameter Summary\n\n" +
+                                    kEmDashes12 + "  " + kEmDashes12.substr(0, 9);
+  EXPECT_EQ(result.Out.substr(0, expectedStart.size()), expectedStart);
+  EXPECT_NE(result.Out.find("/X\"setting\"   Set values for /Keep list\n"), std::string::npos);
+  EXPECT_NE(
+      result.Out.find("\n" + home.File("Culler-Error.txt") + "\nto determine if a serious error occurred.\n"),
+      std::string::npos);
+  EXPECT_FALSE(home.Exists("Culler-Error.txt"));
+}
+
+TEST(CullerCommandLine, MistakesAndTheirExitStatus) {
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string err;          // standard error
+    std::string helpCaption;  // first line of standard output
+    std::string logged;       // the error log's message, when one is written
+  };
+  const Case cases[] = {
+      {{"/R", "-R"},
+       1,
+       "Culler: Incorrectly formatted command-line parameter:\n-R\n",
+       "Culler - Command Line Help",
+       "Incorrectly formatted command-line parameter:\r\n-R"},
+      {{"/AYES", "/R"},
+       1,
+       "Culler: The /A (Autoview) switch must be set to /AY (Yes) or /AN (No)\n",
+       "Culler - Command Line Help",
+       "The /A (Autoview) switch must be set to /AY (Yes) or /AN (No)"},
+      {{"/q"}, 1, "", "Unrecognized command-line switch:  /Q", ""},
+      {{"/?"}, 0, "", "Culler - Command Line Help", ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args[0]);
+    CullerHome home;
+    const TCullerResult result = home.Run(c.args);
+    EXPECT_EQ(result.Status, c.status);
+    EXPECT_EQ(result.Err, c.err);
+    EXPECT_EQ(result.Out.substr(0, result.Out.find('\n')), c.helpCaption);
+    EXPECT_EQ(result.Out.find("Culler - Command Line Help", 1), std::string::npos);  // shown once
+    EXPECT_EQ(home.Exists("Culler-Error.txt"), !c.logged.empty());
+    if (!c.logged.empty()) {
+      EXPECT_NE(home.ErrorLog().find("\r\n\r\n" + c.logged + "\r\n"), std::string::npos);
+    }
+  }
+}
+
+TEST(CullerCommandLine, UnknownSwitchAfterRunStillRuns) {
+  CullerHome home;
+  home.Write("In.txt", "a\r\n");
+  std::vector<std::string> args = JobArgs("In.txt", "Out.txt");
+  args.push_back("/Q");
+  args.push_back("/OIgnored.txt");
+  const TCullerResult result = home.Run(args);
+  EXPECT_EQ(result.Status, 1);
+  EXPECT_EQ(result.Out.substr(0, result.Out.find('\n')), "Unrecognized command-line switch:  /Q");
+  EXPECT_EQ(home.Read("Out.txt"), "a\r\n");
+  EXPECT_FALSE(home.Exists("Ignored.txt"));
+}
+
+TEST(CullerCommandLine, ExitStatusTellsWhatWasReported) {
+  struct Case {
+    const char* input;
+    const char* output;
+    const char* close;
+    int status;
+    std::string err;
+  };
+  const Case cases[] = {
+      {"In.txt", "Out.txt", "/CS", 0, ""},
+      {"Missing.txt", "Out.txt", "/CS", 1,
+       "Culler: Warning:  The specified input file cannot be found\n\nMissing.txt\n"},
+      {"Missing.txt", "Out.txt", "/CA", 1, ""},
+      {"In.txt", "Out.bak", "/CS", 1,
+       "Culler: The output file may not use a .bak extension\n\nThe .bak extension is used to make a backup "
+       "copy of "
+       "the output file\n"},
+      {"In.txt", "In.TXT", "/CA", 1, ""},
+      {"In.txt", "NoFolder/Out.txt", "/CA", 2, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.input) + " " + c.output + " " + c.close);
+    CullerHome home;
+    home.Write("In.txt", "a\r\n");
+    std::vector<std::string> args = JobArgs(c.input, c.output);
+    args.push_back(c.close);
+    const TCullerResult result = home.Run(args);
+    EXPECT_EQ(result.Status, c.status);
+    EXPECT_EQ(result.Err, c.err);
+    EXPECT_EQ(home.Exists("Culler-Error.txt"), c.status != 0);
+  }
+}
+
+TEST(CullerCommandLine, EngineErrorShowsTheReportUnlessCloseAlways) {
+  for (const char* close : {"/CS", "/CA"}) {
+    SCOPED_TRACE(close);
+    CullerHome home;
+    home.Write("In.txt", "a\r\n");
+    home.Write("ScrStop.txt", "X = 1\r\nInc X 'a'\r\nOutEnd X\r\n");
+    const TCullerResult result =
+        home.Run({"/IIn.txt", "/OOut.txt", "/SScrStop.txt", "/X", "/Y", "/Z", "/EN", "/R", close});
+    EXPECT_EQ(result.Status, 2);
+    const bool shown = std::string(close) == "/CS";
+    EXPECT_EQ(
+        result.Err.rfind("Culler - Error Report: Processing Halted\n  Error category   Parameter\n", 0) == 0,
+        shown)
+        << result.Err;
+    EXPECT_EQ(result.Err.empty(), !shown);
+    EXPECT_NE(home.ErrorLog().find("Error code .............. 140\r\n"), std::string::npos);
+  }
+}
+
+TEST(CullerCommandLine, OverwriteQuestionIsAnsweredCancelWithoutATerminal) {
+  CullerHome home;
+  home.Write("In.txt", "a\r\n");
+  home.Write("ScrJobs.txt", "keep me\r\n");
+  std::vector<std::string> args = JobArgs("In.txt", "ScrJobs.txt");
+  args.push_back("/CA");
+  const TCullerResult result = home.Run(args);
+  EXPECT_EQ(home.Read("ScrJobs.txt"), "keep me\r\n");
+  EXPECT_EQ(
+      result.Err,
+      "Culler:  \nYou are about to overwrite a file whose    \nname suggests that it is a Script file.\n\n"
+      "Do you want to proceed?\n \n(answered Cancel: standard input is not a terminal)\n");
+  EXPECT_EQ(result.Status, 1);  // the job was not done
+}
+
+TEST(CullerCommandLine, CtrlCCancelsTheRunAndKeepsTheOutput) {
+  CullerHome home;
+  home.Write("In.txt", "first\r\nsecond\r\n");
+  // Output beyond the writer's buffer shows from outside that the loop is running.
+  const std::string filler(100, 'x');
+  home.Write("ScrLoop.txt", "OutEnd $OutData\r\nI = 0\r\nBegin\r\nOutput '" + filler +
+                                "'\r\nInc I\r\nAgain I #< 100000\r\nBegin\r\nAgain\r\n");
+  const TCullerResult result = home.RunAndInterrupt(
+      {"/IIn.txt", "/OOut.txt", "/SScrLoop.txt", "/X", "/Y", "/Z", "/EN", "/AN", "/R"}, "Out.txt");
+  EXPECT_EQ(result.Status, 1);
+  EXPECT_EQ(result.Err, "Culler: Processing cancelled\n\nOutput may be incomplete\n");
+  EXPECT_EQ(home.Read("Out.txt").substr(0, 107), "first\r\n" + filler);
+  const std::string errorLog = home.ErrorLog();
+  EXPECT_NE(errorLog.find("Error category .......... User action\r\nDescription ............. Cancel\r\n"),
+            std::string::npos)
+      << errorLog;
+}
+
+}  // namespace
+}  // namespace gleaner::testing

@@ -1,0 +1,47 @@
+// Runs the built culler program in a temporary home folder, as a batch
+// caller would: standard input not a terminal, output and errors captured,
+// the exit status returned. Dates in the logs can be masked for comparison.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace gleaner::testing {
+
+struct TCullerResult {
+  int Status = -1;  // exit status; 128 + the signal when killed
+  std::string Out;  // standard output
+  std::string Err;  // standard error
+};
+
+class CullerHome {
+ public:
+  // Runs culler with the arguments; the home folder is also the working folder.
+  TCullerResult Run(const std::vector<std::string>& args);
+  // Starts culler and sends it Ctrl+C (SIGINT) once the file named has content.
+  TCullerResult RunAndInterrupt(const std::vector<std::string>& args, const std::string& fileWritten);
+
+  std::string File(const std::string& name) const { return folder_.File(name); }
+  const std::string& Path() const { return folder_.Path(); }
+  void Write(const std::string& name, const std::string& bytes) const { WriteFile(File(name), bytes); }
+  std::string Read(const std::string& name) const { return ReadFile(File(name)); }
+  bool Exists(const std::string& name) const { return FileExists(File(name)); }
+  // The processing log and the error log with every date and time masked as
+  // "<when>" and the home folder shown as "<home>/".
+  std::string Log() const;
+  std::string ErrorLog() const;
+  std::string Masked(const std::string& text) const;
+
+ private:
+  TCullerResult Start(const std::vector<std::string>& args, const std::string& interruptWhenWritten);
+
+  TempFolder folder_;
+  TempFolder capture_;
+};
+
+// Replaces "MM/DD/YY HH:MM:SS" (the C locale's date and time) with "<when>".
+std::string MaskDates(const std::string& text);
+
+}  // namespace gleaner::testing
