@@ -165,7 +165,7 @@ std::string ReadWorkFile(const std::string& name) {
 bool IsNone(std::string_view spec) { return SameTextIgnoreCase(spec, "NONE"); }
 bool IsClipboard(std::string_view spec) { return SameTextIgnoreCase(spec, "CLIPBOARD"); }
 
-// Steps shared by OpenOutput and OutputNameFor: the spec without its "+".
+// Steps shared by OpenOutput and OutputNameFor: the output name without its "+".
 std::string EffectiveSpec(std::string_view given, bool& appending) {
   std::string spec(given);
   if (spec.empty()) spec = ExpandName(EngineInfo().CfgDefaultOFN);
