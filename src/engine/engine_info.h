@@ -50,6 +50,9 @@ struct TEngineInfo {
 };
 
 // The one record of the process.
-TEngineInfo& EngineInfo();
+inline TEngineInfo& EngineInfo() {
+  static TEngineInfo info;
+  return info;
+}
 
 }  // namespace gleaner

@@ -77,7 +77,10 @@ struct TEngineState {
   TCsvState Csv;
 };
 
-// The one engine state of the program.
-TEngineState& Eng();
+// The one engine state of the program; inline, as every record reaches it many times.
+inline TEngineState& Eng() {
+  static TEngineState state;
+  return state;
+}
 
 }  // namespace gleaner
