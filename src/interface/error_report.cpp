@@ -11,6 +11,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
+#include "engine/lifecycle.h"
 #include "foundation/search_path.h"
 #include "foundation/text_utils.h"
 

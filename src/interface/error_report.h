@@ -20,9 +20,8 @@ namespace gleaner {
 // The user interface's version and its two-letter code.
 inline constexpr std::string_view kInterfaceVersion = "3.21.00";
 inline constexpr std::string_view kInterfaceCode = "GI";
-// The other version rows of the error log.
-inline constexpr std::string_view kEngineVersion = "4.50.02";
-inline constexpr std::string_view kEngineExtensionVersion = "1.00.06";
+// The scripting engine's version row of the error log (the engine's own rows
+// come from engine/lifecycle.h).
 inline constexpr std::string_view kScriptingEngineVersion = "4.40.00";
 
 // How the form closes after a run and whether pop-ups are wanted:
