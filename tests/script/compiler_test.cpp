@@ -96,10 +96,25 @@ TEST_F(Compiler, StatementMessages) {
       {"$CfgRecLen = 80", "You can assign values to $Cfg variables only in the Config section"},
       {"Que X Y Z", "Expected a comparator, but did not find one"},
       {"End", "End found out of context"},
+      {"Else", "Else found out of context"},
+      {"Continue", "Continue found out of context"},
+      {"If", "No value after If command"},
+      {"If Output", "The If command is followed by command"},
+      {"If X =", "No second value for If command"},
+      {"If X = Output", "If comparator is followed by command"},
+      {"X = 'a' Output", "Expected a variable, literal or function, but found a Output command"},
   };
   for (const auto& [statement, message] : cases) {
     EXPECT_EQ(Error(statement), Pass1Error(1, statement, message)) << statement;
   }
+}
+
+TEST_F(Compiler, OtherwiseMessages) {
+  EXPECT_EQ(Error("If X = 'Y' Stop\nOtherwise\n"), Pass1Error(2, "Otherwise", "No action specified after an Otherwise"));
+  EXPECT_EQ(Error("If X = 'Y' Stop\nOtherwise End\n"),
+            Pass1Error(2, "Otherwise End",
+                       "The Otherwise command cannot be combined with block commands\r\n(e.g. Begin, Else, End, "
+                       "Again, FileInit, Procedure etc.)"));
 }
 
 TEST_F(Compiler, IfThenAndOtherwise) {
