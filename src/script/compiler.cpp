@@ -311,6 +311,8 @@ void TCompiler::MatchBlocks(TScriptLine& line) {
     stack_[depth_]->ElseLine = &line;
   } else if (cmd == Cmd::Again) {
     TScriptLine* top = stack_[depth_];
+    // Only a Begin opens a loop; an Again closing a section would jump into it.
+    if (top->Command != Cmd::Begin) CompileFail(Name(cmd) + " found out of context");
     line.LoopStart = top;
     top->BlockEnd = &line;
     if (top->ElseLine != nullptr) {

@@ -129,6 +129,7 @@ TEST_F(Compiler, BlocksLoopsAndBreaks) {
             "6:Break/0 end@9\n7:End/0\n8:Continue/0 end@9\n9:Again/3 loop@4\n");
   EXPECT_EQ(Error("Begin\nElse\nAgain\n"),
             Pass1Error(3, "Again", "An Else command (script line 2) may not be matched with an Again command"));
+  EXPECT_EQ(Error("TaskInit\nAgain\n"), Pass1Error(2, "Again", "Again found out of context"));
   EXPECT_EQ(Error("Begin\nBreak\nEnd\n"),
             "Script compilation error\r\n\r\nBreak command cannot be matched with an Again command\r\n\r\n"
             "See script line 2");
