@@ -46,6 +46,9 @@ std::string_view JoinArgs(TScriptLine& line, int from = 1);
 // Stores a result into the line's target variable.
 void SetTarget(TScriptLine& line, std::string_view value);
 
+// Hands an error text to the reporter the interface installed, if any.
+void ReportError(const std::string& message);
+
 // Runs an engine command; false when code is not an engine command.
 bool DispatchEngineCommand(TScriptLine& line);
 

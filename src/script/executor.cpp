@@ -80,10 +80,9 @@ void DoCall(TScriptLine& line) {
   JumpTo(proc->ProcLine, true);
 }
 
-void DoExit(TScriptLine& line) {
+void DoExit() {
   TExecState& x = Exec();
   if (x.CallDepth == 0) RaiseEngineError(kErrInternal, "SC-ES-DE-CL", std::to_string(x.CallDepth));
-  (void)line;
   const TCallFrame frame = x.Calls[--x.CallDepth];
   x.Depth = frame.Depth;
   JumpTo(frame.CallLine, false);
@@ -120,7 +119,7 @@ bool DispatchFlow(TScriptLine& line) {
         ++x.Depth;
       }
       return true;
-    case Cmd::Exit: DoExit(line); return true;
+    case Cmd::Exit: DoExit(); return true;
     case Cmd::Config:
     case Cmd::TaskInit:
     case Cmd::FileInit:

@@ -11,9 +11,6 @@
 #include "script/executor.h"
 
 namespace gleaner {
-
-void ReportError(const std::string& message);
-
 namespace {
 
 bool MeansNoScript(const std::string& name) {
