@@ -85,6 +85,17 @@ class TRunSteps final : public TRunHandlers {
   TControl& bar_;
 };
 
+// Enables a parameter's label and box again without restoring its history:
+// the box keeps what was typed or given on the command line, so that the
+// save after the checks remembers it (a disabled box loses its marker).
+void ReenableParameter(TMainForm& form, char letter) {
+  TControl& box = form[ParameterBoxName(letter)];
+  form[ParameterLabelName(letter)].Enabled = true;
+  box.Enabled = true;
+  box.ButtonFace = false;
+  if (box.Text == kNotUsedMarker) box.Text.clear();
+}
+
 }  // namespace
 
 void TRunController::PrepareConfigValues() {
@@ -144,9 +155,19 @@ bool TRunController::CheckConfigValues() {
     (letter == 'X'   ? info.CfgEnableOptionX
      : letter == 'Y' ? info.CfgEnableOptionY
                      : info.CfgEnableOptionZ) = enabled;
-    SetupParameterBox(form_, letter);
+    ReenableParameter(form_, letter);
   }
-  if (!cfg.SupportFiles.empty()) info.CfgSupportFiles = cfg.SupportFiles;
+  // What the section set goes back into the program information (the error
+  // log shows the version, for one); an unset value keeps the application's.
+  const std::pair<std::string*, const std::string*> texts[] = {{&info.CfgSupportFiles, &cfg.SupportFiles},
+                                                               {&info.CfgCopyright, &cfg.Copyright},
+                                                               {&info.CfgVersion, &cfg.Version},
+                                                               {&info.CfgProgrammer, &cfg.Programmer},
+                                                               {&info.CfgEmail, &cfg.Email},
+                                                               {&info.CfgLicense, &cfg.License}};
+  for (const auto& [field, value] : texts) {
+    if (!value->empty()) *field = *value;
+  }
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "interface/controller_fixture.h"
+#include "interface/form_state.h"
 #include "script/executor.h"
 #include "script/values.h"
 
@@ -69,11 +70,15 @@ TEST_F(ConfigRun, ValidValuesReachTheProgramInformation) {
   ScriptCfg().Copyright = "left over";
   UseScript(
       "$CfgRecLen = '12'\n$CfgSupportFiles = '|Extra.txt'\n$CfgEnableOptionX = 'yes'\n"
-      "$CfgCaptionY = $CfgEnableOptionZ\n$CfgCaptionZ = $CfgCopyright\n");
+      "$CfgCaptionY = $CfgEnableOptionZ\n$CfgCaptionZ = $CfgCopyright\n$CfgVersion = '9.1'\n"
+      "$CfgLicense = 'Free'\n");
   controller.FormActivate();
   RunTimers();
   EXPECT_EQ(EngineInfo().CfgRecLen, 12);
   EXPECT_EQ(EngineInfo().CfgSupportFiles, "|Extra.txt");
+  EXPECT_EQ(EngineInfo().CfgVersion, "9.1");
+  EXPECT_EQ(EngineInfo().CfgLicense, "Free");
+  EXPECT_EQ(EngineInfo().CfgCopyright, "Copyright (c) 2026 Gleaner developers");  // not set: kept
   EXPECT_TRUE(form["cboParameterX"].Enabled);
   EXPECT_EQ(form["cboParameterX"].Text, "");
   // The Config inputs were refilled: the flags as "Y" or "N", the others emptied.
@@ -121,6 +126,20 @@ TEST_F(ConfigRun, AStartWaitsForThePendingConfigRun) {
   controller.OnTimer(TTimer::AutoStart);
   EXPECT_EQ(Output(), ">alpha\r\n>beta\r\n");
   EXPECT_EQ(EngineInfo().CfgCaptionX, "Words");  // the label's caption, copied back for the run
+}
+
+// The parameters given on the command line (or typed) before the first
+// Config run are the ones the run uses, not the saved ones.
+TEST_F(ConfigRun, TheConfigRunKeepsTheParameterTexts) {
+  form["cboParameterX"].Text = "/saved";
+  SaveFormSettings(form);
+  form["cboParameterX"].Text = "/beta";
+  UseScript("");
+  controller.FormActivate();
+  controller.Start();
+  RunTimers();
+  EXPECT_EQ(form["cboParameterX"].Text, "/beta");
+  EXPECT_EQ(Output(), ">beta\r\n");
 }
 
 TEST_F(ConfigRun, QuietEndsOfTheConfigSection) {
