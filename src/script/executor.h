@@ -5,6 +5,9 @@
 // hands every other command to the engine operation of the same name.
 //
 //   PrepareScript("ScrReport.txt");      // compile and activate
+//
+// The configuration-only run of a script's Config section belongs to the run
+// controller, which reports its failures by their kind.
 //   Execute(Cmd::TaskInit);              // a section
 //   RunMainWithText(line);               // the Main step for one record
 //
@@ -41,10 +44,6 @@ void SetErrorReporter(TErrorReporter reporter);
 bool PrepareScript(const std::string& fileName);
 bool ScriptActive();
 void SetScriptActive(bool active);
-
-// Compiles the script and runs its Config section in a configuration-only
-// engine run, so that its $Cfg settings take effect. False on an error.
-bool RunConfig(const std::string& fileName);
 
 // Stores the success flag and mirrors it into $Success.
 void SetSuccess(bool success);

@@ -1,9 +1,7 @@
-// Preparing a script for a run, and the configuration-only run of its Config
-// section.
+// Preparing a script for a run: name checks, compilation and activation.
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/keywords.h"
-#include "engine/lifecycle.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "script/compiler.h"
@@ -47,32 +45,6 @@ bool PrepareScript(const std::string& fileName) {
   }
   SetScriptActive(true);
   return true;
-}
-
-bool RunConfig(const std::string& fileName) {
-  if (!PrepareScript(fileName)) return false;
-  bool ok = true;
-  try {
-    OpenEngine("None", "None");
-    BeginRun(false);
-    try {
-      Execute(Cmd::Config);
-    } catch (const ENextStep&) {
-    }
-  } catch (const EParse& e) {
-    ReportError(e.what());
-    ok = false;
-  } catch (const EParseStop& e) {
-    if (*e.what() != '\0') {
-      ReportError(e.what());
-      ok = false;
-    }
-  }
-  EndRun();
-  CloseEngine();
-  FreeCompiledScript();
-  SetScriptActive(false);
-  return ok;
 }
 
 }  // namespace gleaner

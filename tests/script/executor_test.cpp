@@ -207,18 +207,6 @@ TEST_F(ScriptRun, SurplusParametersOfQueStoreY) {
   EXPECT_EQ(Run("TaskInit\nA = Que 'a' = 'b' 'MatchCase' 'x'\nOutEnd A\nEnd\nNextStep\n"), "Y\r\n");
 }
 
-TEST_F(ScriptRun, ConfigRunSetsCaptions) {
-  testing::WriteFile(folder.File("ScrCfg.txt"), "Config\n$CfgCaptionX = 'Words'\nEnd\nOutEnd $Data\n");
-  EngineInfo().CfgCaptionX = "/&Keep list";
-  EXPECT_TRUE(RunConfig(folder.File("ScrCfg.txt")));
-  EXPECT_EQ(EngineInfo().CfgCaptionX, "Words");
-  EXPECT_FALSE(ScriptActive());
-  testing::WriteFile(folder.File("ScrBad.txt"), "Config\nStop 'no config'\nEnd\n");
-  EXPECT_FALSE(RunConfig(folder.File("ScrBad.txt")));
-  ASSERT_EQ(reported.size(), 1u);
-  EXPECT_EQ(reported[0], "no config");
-}
-
 TEST_F(ScriptRun, PrepareScriptRefusesWildcardsAndMissingFiles) {
   EXPECT_FALSE(PrepareScript("Scr*.txt"));
   EXPECT_FALSE(PrepareScript(folder.File("NoSuchScript.txt")));
