@@ -38,12 +38,6 @@ struct CalcParms {
   }
 };
 
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t start = text.find_first_not_of(' ');
-  if (start == std::string_view::npos) return {};
-  return text.substr(start, text.find_last_not_of(' ') - start + 1);
-}
-
 bool StartsWithWord(std::string_view text, std::string_view upperKey) {
   return text.size() >= 3 && AnsiUpperCase(text.substr(0, 3)) == upperKey;
 }

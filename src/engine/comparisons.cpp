@@ -10,6 +10,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/pattern_matcher.h"
+#include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "script/command_table.h"
 
@@ -67,12 +68,6 @@ std::string NormalisedWord(std::string_view word) {
     out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
   }
   return out;
-}
-
-std::string_view TrimControls(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= 32) text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= 32) text.remove_suffix(1);
-  return text;
 }
 
 // --- text order -------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <random>
 #include <system_error>
 
+#include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 
 namespace gleaner {
@@ -18,25 +19,19 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::string_view Trim(std::string_view s) {
-  const std::size_t first = s.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
 // The name of a "[name]" line (to the first "]", or the line's end), or nullopt.
 std::optional<std::string_view> SectionName(std::string_view line) {
-  line = Trim(line);
+  line = TrimSet(line, " \t");
   if (line.empty() || line.front() != '[') return std::nullopt;
   line.remove_prefix(1);
-  return Trim(line.substr(0, line.find(']')));
+  return TrimSet(line.substr(0, line.find(']')), " \t");
 }
 
 // The key of a "key=value" line; comments (";") and lines without "=" have none.
 std::optional<std::string_view> KeyName(std::string_view line) {
   const std::size_t eq = line.find('=');
-  if (eq == std::string_view::npos || Trim(line).front() == ';') return std::nullopt;
-  return Trim(line.substr(0, eq));
+  if (eq == std::string_view::npos || TrimSet(line, " \t").front() == ';') return std::nullopt;
+  return TrimSet(line.substr(0, eq), " \t");
 }
 
 std::string Flattened(std::string_view s) {
@@ -115,7 +110,7 @@ TIniText::Place TIniText::Locate(std::string_view section, std::string_view key,
       keyFound = true;
       return {true, i};
     }
-    if (!Trim(line).empty()) insertAt = i + 1;
+    if (!TrimSet(line, " \t").empty()) insertAt = i + 1;
   }
   return {true, insertAt};
 }
@@ -154,7 +149,7 @@ void TIniText::Write(std::string_view section, std::string_view key, std::string
     const std::size_t offset = place.line < lines_.size() ? lines_[place.line].start : text_.size();
     Insert(offset, entry + std::string(kLineEnd));
   } else {
-    const bool separate = !lines_.empty() && !Trim(Content(lines_.back())).empty();
+    const bool separate = !lines_.empty() && !TrimSet(Content(lines_.back()), " \t").empty();
     Insert(text_.size(), (separate ? std::string(kLineEnd) : std::string()) + "[" + cleanSection + "]" +
                              std::string(kLineEnd) + entry + std::string(kLineEnd));
   }

@@ -305,6 +305,18 @@ void ReplaceAll(std::string& text, std::string_view find, std::string_view repla
   text.swap(out);
 }
 
+std::string_view TrimSet(std::string_view text, std::string_view set) {
+  const std::size_t first = text.find_first_not_of(set);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(set) - first + 1);
+}
+
+std::string_view TrimControls(std::string_view text) {
+  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
+  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+  return text;
+}
+
 std::string JoinList(const std::vector<std::string>& list, std::string_view delimiter, bool keepLeading,
                      bool allowDuplicates, bool keepTrailing) {
   if (list.empty()) return {};

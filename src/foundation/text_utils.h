@@ -32,6 +32,13 @@ bool ParseYN(std::string_view text, bool& b);
 // A strict decimal integer (optional sign, digits, within range). Empty text
 // gives 0 and true with emptyIsZero, else false; a negative number is refused
 // unless allowNegative. The value is changed only on success.
+// text without the characters of set at both ends: TrimSet(" a\t", " \t") is "a".
+std::string_view TrimSet(std::string_view text, std::string_view set);
+// text without blanks at both ends.
+inline std::string_view TrimBlanks(std::string_view text) { return TrimSet(text, " "); }
+// text without codes 0 to 32 (blanks, tabs, line ends, other controls) at both ends.
+std::string_view TrimControls(std::string_view text);
+
 bool CheckedInt(std::string_view text, std::int32_t& value, bool allowNegative, bool emptyIsZero);
 bool CheckedInt(std::string_view text, std::int64_t& value, bool allowNegative, bool emptyIsZero);
 

@@ -4,18 +4,13 @@
 #include <filesystem>
 
 #include "foundation/search_path.h"
+#include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "interface/main_form.h"
 #include "platform/file_search.h"
 
 namespace gleaner {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string NormalPath(const std::string& name) {
   std::error_code error;
@@ -44,7 +39,7 @@ std::string NameExtension(std::string_view name) {
   const std::string file = FileNamePart(name);
   const std::size_t dot = file.find('.');
   if (dot == std::string::npos) return {};
-  return std::string(Trimmed(std::string_view(file).substr(dot + 1)));
+  return std::string(TrimBlanks(std::string_view(file).substr(dot + 1)));
 }
 
 std::string NameStem(std::string_view name) {
@@ -53,7 +48,7 @@ std::string NameStem(std::string_view name) {
 }
 
 std::string StripBoxText(std::string_view text) {
-  std::string_view result = Trimmed(text);
+  std::string_view result = TrimBlanks(text);
   if (!result.empty() && result.front() == '"') result.remove_prefix(1);
   if (!result.empty() && result.back() == '"') result.remove_suffix(1);
   return std::string(result);

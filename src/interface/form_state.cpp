@@ -38,12 +38,6 @@ const std::string& ParameterHint(char letter) {
   return letter == 'X' ? info.CfgHintX : letter == 'Y' ? info.CfgHintY : info.CfgHintZ;
 }
 
-std::string TrimBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 void SetupOutputBox(TMainForm& form) {
   TControl& box = form["cboOutputFile"];
   const bool automatic = OutputNameIsAutomatic();
@@ -138,7 +132,7 @@ void SetupParameterBox(TMainForm& form, char letter) {
   }
   LoadBox(form, ParameterBoxName(letter), "");
   if (box.Text == kNotUsedMarker) box.Text.clear();
-  const std::string hint = TrimBlanks(ParameterHint(letter));
+  const std::string hint(TrimBlanks(ParameterHint(letter)));
   if (!hint.empty()) box.Hint = hint;
 }
 

@@ -11,6 +11,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
+#include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "script/compile_error.h"
 #include "script/lexer.h"
@@ -19,12 +20,6 @@ namespace gleaner {
 namespace {
 
 constexpr int kMaxBlockDepth = 50;
-
-std::string_view TrimControl(std::string_view s) {
-  while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
-  while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
-  return s;
-}
 
 std::string NameWithoutFolder(const std::string& name) {
   const std::size_t cut = name.find_last_of("/\\:");
@@ -109,15 +104,15 @@ void TCompiler::Pass1(const std::vector<std::string_view>& lines) {
     std::string statement;
     int continuations = 0;
     while (next < lines.size()) {
-      std::string_view line = TrimControl(lines[next++]);
+      std::string_view line = TrimControls(lines[next++]);
       if (line.empty() || line.front() == ';') break;
       bool continues = false;
       if (const std::size_t mark = line.find(">>"); mark != std::string_view::npos) {
-        const std::string_view rest = TrimControl(line.substr(mark + 2));
+        const std::string_view rest = TrimControls(line.substr(mark + 2));
         if (rest.empty() || rest.front() == ';') {
           continues = true;
           ++continuations;
-          line = TrimControl(line.substr(0, mark));
+          line = TrimControls(line.substr(0, mark));
         }
       }
       if (!statement.empty()) statement += ' ';

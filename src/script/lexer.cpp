@@ -3,6 +3,7 @@
 #include "script/lexer.h"
 
 #include "foundation/numbers.h"
+#include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "script/compile_error.h"
 #include "script/values.h"
@@ -21,12 +22,6 @@ bool IsHexDigit(char c) {
 }
 int HexValue(char c) { return IsDigit(c) ? c - '0' : AnsiUpper(c) - 'A' + 10; }
 bool EndsCodedPiece(char c) { return c == ' ' || c == '#' || c == '$' || c == '\''; }
-
-std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
-  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return s;
-}
 
 }  // namespace
 
@@ -246,7 +241,7 @@ void TLexer::ReadIndex(std::string& name, bool& literalIndex, std::string& index
   if (close == std::string_view::npos) {
     CompileFail("Unmatched array index parentheses:  \"(\" without corresponding \")\"");
   }
-  std::string_view index = Trimmed(text_.substr(S.Pos + 1, close - S.Pos - 1));
+  std::string_view index = TrimBlanks(text_.substr(S.Pos + 1, close - S.Pos - 1));
   S.Pos = close + 1;
   if (index.empty()) CompileFail("Empty array index: \"(\" and \")\" with nothing inside");
   const char first = AnsiUpper(index.front());
@@ -269,12 +264,12 @@ void TLexer::ReadRange(const std::string& name, bool& hasRange) {
   if (close == std::string_view::npos) {
     CompileFail("Unmatched range brackets:  \"[\" without corresponding \"]\"");
   }
-  const std::string_view range = Trimmed(text_.substr(S.Pos + 1, close - S.Pos - 1));
+  const std::string_view range = TrimBlanks(text_.substr(S.Pos + 1, close - S.Pos - 1));
   S.Pos = close + 1;
   if (range.empty()) CompileFail("Empty range brackets: \"[\" and \"]\" with nothing inside");
   const std::size_t space = range.find(' ');
-  const std::string_view from = space == std::string_view::npos ? range : Trimmed(range.substr(0, space));
-  const std::string_view to = space == std::string_view::npos ? range : Trimmed(range.substr(space));
+  const std::string_view from = space == std::string_view::npos ? range : TrimBlanks(range.substr(0, space));
+  const std::string_view to = space == std::string_view::npos ? range : TrimBlanks(range.substr(space));
   if (!TryParseInt32(from, S.RangeStart) || !TryParseInt32(to, S.RangeEnd)) {
     CompileFail("Range brackets contain non-numeric data:  " + std::string(range));
   }

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "foundation/search_path.h"
+#include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
 
@@ -18,12 +19,6 @@ constexpr std::size_t kMaxExecText = 999;
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && SameTextIgnoreCase(text.substr(0, prefix.size()), prefix);
-}
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 std::string WithSeparator(std::string folder) {
@@ -54,7 +49,7 @@ std::vector<std::string> SearchFoldersOf(const TLinkContext& context) {
   std::string_view rest = context.SearchPath;
   while (!rest.empty()) {
     const std::size_t cut = rest.find('\r');
-    const std::string_view folder = Trim(rest.substr(0, cut));
+    const std::string_view folder = TrimSet(rest.substr(0, cut), " \t");
     if (!folder.empty()) folders.emplace_back(folder);
     rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
   }
@@ -65,10 +60,10 @@ TLinkTarget DocumentLink(std::string_view target, bool markup, const TLinkContex
   TLinkTarget link;
   link.Kind = TLinkKind::Document;
   link.DocumentMarkup = markup;
-  std::string_view rest = Trim(target.substr(target.find("://") + 3));
+  std::string_view rest = TrimSet(target.substr(target.find("://") + 3), " \t");
   const std::size_t bar = rest.find('|');
-  const std::string_view path = Trim(rest.substr(0, bar));
-  if (bar != std::string_view::npos) link.DocumentTitle = Trim(rest.substr(bar + 1));
+  const std::string_view path = TrimSet(rest.substr(0, bar), " \t");
+  if (bar != std::string_view::npos) link.DocumentTitle = TrimSet(rest.substr(bar + 1), " \t");
   const bool absolute = path.size() > 2 && (path[1] == ':' || path[0] == '/' || path[0] == '\\');
   if (absolute) {
     link.DocumentFile = path;

@@ -9,6 +9,7 @@
 #include "foundation/numbers.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
+#include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
 #include "platform/ports.h"
@@ -29,12 +30,6 @@ constexpr std::string_view kAboutMissing =
 std::string& FolderListForBrowser() {
   static std::string folders;
   return folders;
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
