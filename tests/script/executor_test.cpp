@@ -4,35 +4,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
+#include "engine/io_fixture.h"
 #include "engine/lifecycle.h"
-#include "foundation/search_path.h"
 #include "script/compiler.h"
 #include "script/step_runner.h"
-#include "support/fake_ports.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
 namespace {
 
-class ScriptRun : public ::testing::Test {
+// A temporary home folder, fake ports and a known program information record
+// (from the input and output fixture), plus a reporter that collects messages.
+class ScriptRun : public testing::IoTest {
  protected:
   void SetUp() override {
-    unsetenv("GLEANER_HOME");
-    InitHomeFolder(folder.File("culler"));
-    TEngineInfo& info = EngineInfo();
-    info.CfgProgramName = "Culler";
-    info.CfgVersion = "2.50.00";
-    info.CfgInputFileType = "Text";
-    info.CfgOutputFileType = "Text";
-    info.CfgRecLen = 0;
-    info.CfgLogFileName.clear();
-    info.CfgErrorFileName = "Culler-Error.txt";
-    info.CfgSettableList = "/$CfgCaptionX";
+    EngineInfo().CfgSettableList = "/$CfgCaptionX";
     SetErrorReporter([this](const std::string& message) { reported.push_back(message); });
   }
   void TearDown() override {
@@ -48,13 +37,13 @@ class ScriptRun : public ::testing::Test {
 
   // Compiles the script, runs it over input and returns the output bytes.
   std::string Run(const std::string& script, const std::string& input = "r1\r\nr2\r\n") {
-    testing::WriteFile(folder.File("ScrTest.txt"), script);
-    testing::WriteFile(folder.File("In.txt"), input);
-    if (!PrepareScript(folder.File("ScrTest.txt"))) {
+    testing::WriteFile(Home("ScrTest.txt"), script);
+    testing::WriteFile(Home("In.txt"), input);
+    if (!PrepareScript(Home("ScrTest.txt"))) {
       ADD_FAILURE() << "compile failed: " << (reported.empty() ? "" : reported.back());
       return {};
     }
-    OpenEngine(folder.File("In.txt"), folder.File("Out.txt"));
+    OpenEngine(Home("In.txt"), Home("Out.txt"));
     BeginRun(true);
     try {
       Steps();
@@ -65,7 +54,7 @@ class ScriptRun : public ::testing::Test {
     }
     EndRun();
     CloseEngine();
-    return testing::ReadFile(folder.File("Out.txt"));
+    return testing::ReadFile(Home("Out.txt"));
   }
 
   // The message of the engine error the run ends with.
@@ -78,8 +67,6 @@ class ScriptRun : public ::testing::Test {
     return "(no error)";
   }
 
-  testing::TempFolder folder;
-  testing::FakePorts ports;
   std::vector<std::string> reported;
 };
 
@@ -90,14 +77,14 @@ TEST_F(ScriptRun, SectionsRunInOrderAroundTheRecords) {
 }
 
 TEST_F(ScriptRun, WithoutAScriptRecordsGoStraightToTheOutput) {
-  testing::WriteFile(folder.File("In.txt"), "a\r\nb\r\n");
+  testing::WriteFile(Home("In.txt"), "a\r\nb\r\n");
   ASSERT_TRUE(PrepareScript("None"));
-  OpenEngine(folder.File("In.txt"), folder.File("Out.txt"));
+  OpenEngine(Home("In.txt"), Home("Out.txt"));
   BeginRun(true);
   Steps();
   EndRun();
   CloseEngine();
-  EXPECT_EQ(testing::ReadFile(folder.File("Out.txt")), "a\r\nb\r\n");
+  EXPECT_EQ(testing::ReadFile(Home("Out.txt")), "a\r\nb\r\n");
 }
 
 TEST_F(ScriptRun, NestedBeginElseEnd) {
@@ -147,7 +134,7 @@ TEST_F(ScriptRun, FiftyNestedCallsWorkAndTheFiftyFirstFails) {
            std::to_string(limit) + "\nN = 0\nCall P\nOutEnd N\nEnd\nNextStep\n";
   };
   EXPECT_EQ(Run(script(50)), "50\r\n");
-  EXPECT_EQ(RunError(script(51)), "Script error\r\n\r\nLine 3 of " + folder.File("ScrTest.txt") +
+  EXPECT_EQ(RunError(script(51)), "Script error\r\n\r\nLine 3 of " + Home("ScrTest.txt") +
                                       "\r\n\r\nExceeded maximum nesting of 50 Calls");
   EXPECT_EQ(Eng().ErrorKind, kErrScript);
 }
@@ -162,7 +149,7 @@ TEST_F(ScriptRun, NextRecordNextStepAndStop) {
   EXPECT_EQ(Run("If $Data = 'r1' NextRecord\nOutEnd $Data\n"), "r2\r\n");
   EXPECT_EQ(Run("OutEnd $Data\nNextStep\nFileDone\nOutEnd 'fd'\nEnd\n", "a\nb\nc\n"), "a\r\nfd\r\n");
   EXPECT_THROW(Run("OutEnd $Data\nStop\n"), EParseStop);
-  EXPECT_EQ(testing::ReadFile(folder.File("Out.txt")), "r1\r\n");
+  EXPECT_EQ(testing::ReadFile(Home("Out.txt")), "r1\r\n");
 }
 
 TEST_F(ScriptRun, ArraysRangesAndSteps) {
@@ -189,7 +176,7 @@ TEST_F(ScriptRun, QueFollowsCompareCtrl) {
       "OutEnd A B\nEnd\nNextStep\n";
   EXPECT_EQ(Run(script), "NY\r\n");
   EXPECT_EQ(RunError("TaskInit\nCompareCtrl 'Sloppy'\nEnd\n"),
-            "Script error\r\n\r\nLine 2 of " + folder.File("ScrTest.txt") +
+            "Script error\r\n\r\nLine 2 of " + Home("ScrTest.txt") +
                 "\r\n\r\nUnrecognized CompareCtrl parameter (Sloppy)\r\nValid choices are IgnoreCase and MatchCase");
 }
 
@@ -209,10 +196,10 @@ TEST_F(ScriptRun, SurplusParametersOfQueStoreY) {
 
 TEST_F(ScriptRun, PrepareScriptRefusesWildcardsAndMissingFiles) {
   EXPECT_FALSE(PrepareScript("Scr*.txt"));
-  EXPECT_FALSE(PrepareScript(folder.File("NoSuchScript.txt")));
+  EXPECT_FALSE(PrepareScript(Home("NoSuchScript.txt")));
   ASSERT_EQ(reported.size(), 2u);
   EXPECT_EQ(reported[0], "You cannot use the wildcard characters ? * ; in the script file name\r\n\r\nScr*.txt");
-  EXPECT_EQ(reported[1], "Script file not found\r\n\r\n" + folder.File("NoSuchScript.txt"));
+  EXPECT_EQ(reported[1], "Script file not found\r\n\r\n" + Home("NoSuchScript.txt"));
   EXPECT_TRUE(PrepareScript("None"));
   EXPECT_FALSE(ScriptActive());
 }
@@ -230,11 +217,11 @@ TEST_F(ScriptRun, BreakInsideANestedBlockLeavesProceduresWorking) {
 }
 
 TEST_F(ScriptRun, CancelBetweenLinesKeepsTheOutput) {
-  ports.pump.onPump = [](int calls) {
+  ports_.pump.onPump = [](int calls) {
     if (calls == 8) Eng().CancelRequested = true;
   };
   EXPECT_EQ(RunError("OutEnd $Data\n", "a\nb\nc\nd\ne\nf\n"), "Processing cancelled\r\n\r\nOutput may be incomplete");
-  EXPECT_EQ(testing::ReadFile(folder.File("Out.txt")).substr(0, 6), "a\r\nb\r\n");
+  EXPECT_EQ(testing::ReadFile(Home("Out.txt")).substr(0, 6), "a\r\nb\r\n");
 }
 
 }  // namespace
