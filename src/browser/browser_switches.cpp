@@ -1,9 +1,12 @@
 // Reading the browser's command line.
 #include "browser/browser_switches.h"
 
+#include <algorithm>
+
 #include "browser/browser_info.h"
 #include "browser/folder_list.h"
 #include "engine/char_commands.h"
+#include "foundation/search_path.h"
 #include "foundation/win1252.h"
 
 namespace gleaner {
@@ -33,6 +36,14 @@ void ApplySwitch(char letter, std::string value, std::string_view homeFolder, TB
   }
 }
 
+// An installed copy's own documents are listed after the home folder's.
+void AddShippedFolder(std::string& folderList) {
+  const std::string& shipped = ShippedFolder();
+  if (shipped.empty()) return;
+  const std::vector<std::string> folders = FolderEntries(folderList);
+  if (std::find(folders.begin(), folders.end(), shipped) == folders.end()) folderList += shipped + '\r';
+}
+
 }  // namespace
 
 TBrowserSwitches ReadBrowserSwitches(const std::vector<std::string>& arguments, std::string_view homeFolder) {
@@ -45,6 +56,7 @@ TBrowserSwitches ReadBrowserSwitches(const std::vector<std::string>& arguments, 
     TrimChar(value, "B\"");
     ApplySwitch(AnsiUpper(argument[1]), std::move(value), homeFolder, switches);
   }
+  AddShippedFolder(switches.FolderList);
   return switches;
 }
 

@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "browser/browser_info.h"
+#include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "foundation/text_utils.h"
 #include "viewer/text_browse.h"
@@ -72,7 +73,7 @@ TViewerSetup TKestraScan::ViewerSetup(const std::string& path, const std::string
 
 TViewerSetup TKestraScan::OwnHelpViewer() const {
   TViewerSetup setup =
-      ViewerSetup(homeFolder_ + std::string(kBrowserHelpFile), std::string(kBrowserHelpTitle));
+      ViewerSetup(ShippedFile(kBrowserHelpFile, homeFolder_), std::string(kBrowserHelpTitle));
   setup.Caption = kBrowserHelpTitle;
   return setup;
 }

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "foundation/settings_store.h"
+#include "platform/user_folders.h"
 
 namespace gleaner {
 
@@ -21,6 +22,7 @@ constexpr int kNoSearchStarted = 999999;
 
 struct THomeState {
   std::string Home;
+  std::string Shipped;
   std::vector<std::string> Folders;
   bool Ready = false;
 };
@@ -33,21 +35,6 @@ THomeState& HomeState() {
 std::string WithTrailingSlash(std::string folder) {
   if (folder.empty() || (folder.back() != '/' && folder.back() != '\\')) folder += '/';
   return folder;
-}
-
-std::string AbsoluteFolder(const std::string& folder) {
-  std::error_code ec;
-  fs::path absolute = fs::absolute(SystemName(folder), ec);
-  if (ec) return WithTrailingSlash(folder);
-  return WithTrailingSlash(absolute.lexically_normal().string());
-}
-
-// The program file's own folder, for a program found along PATH.
-std::string RunningProgramFolder() {
-  std::error_code ec;
-  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (ec) return AbsoluteFolder(".");
-  return WithTrailingSlash(self.parent_path().string());
 }
 
 std::string CutAtSemicolon(std::string_view name) { return std::string(name.substr(0, name.find(';'))); }
@@ -80,17 +67,31 @@ const std::string& HomeFolder() {
 }
 
 void InitHomeFolder(std::string_view programPath) {
+  const THomeChoice choice = ChooseHomeFolder(GatherHomeFacts(programPath));
+  // A folder that cannot be made shows itself when the first file is written there.
+  if (choice.UserDataFolder) MakePrivateFolder(SystemName(choice.Home));
+  UseHomeFolders(choice);
+}
+
+void UseHomeFolders(const THomeChoice& choice) {
   THomeState& state = HomeState();
-  const char* homeOverride = std::getenv("GLEANER_HOME");
-  if (homeOverride != nullptr && *homeOverride != '\0') {
-    state.Home = AbsoluteFolder(homeOverride);
-  } else if (!FolderPart(programPath).empty()) {
-    state.Home = AbsoluteFolder(FolderPart(programPath));
-  } else {
-    state.Home = RunningProgramFolder();
-  }
+  state.Home = choice.Home;
+  state.Shipped = choice.Shipped;
   state.Folders.assign(1, state.Home);
+  if (!state.Shipped.empty()) state.Folders.push_back(state.Shipped);
   state.Ready = true;
+}
+
+const std::string& ShippedFolder() {
+  if (!HomeState().Ready) InitHomeFolder("");
+  return HomeState().Shipped;
+}
+
+std::string ShippedFile(std::string_view name, std::string_view home) {
+  std::string inHome = std::string(home) + std::string(name);
+  if (FileExists(inHome) || ShippedFolder().empty()) return inHome;
+  std::string shipped = ShippedFolder() + std::string(name);
+  return FileExists(shipped) ? shipped : inHome;
 }
 
 std::vector<std::string>& SearchFolders() {
@@ -166,10 +167,20 @@ void LoadSearchPath() {
   for (std::string& folder : folders) folder = WithTrailingSlash(std::move(folder));
   const std::string& home = HomeFolder();
   const auto isHome = [&home](const std::string& folder) { return SystemName(folder) == home; };
-  if (std::none_of(folders.begin(), folders.end(), isHome)) folders.push_back(home);
+  auto homeEntry = std::find_if(folders.begin(), folders.end(), isHome);
+  if (homeEntry == folders.end()) homeEntry = folders.insert(folders.end(), home);
+  // The shipped files come right after the user's own; the entry is never saved.
+  const std::string& shipped = ShippedFolder();
+  const auto isShipped = [&shipped](const std::string& folder) { return SystemName(folder) == shipped; };
+  if (!shipped.empty() && std::none_of(folders.begin(), folders.end(), isShipped))
+    folders.insert(homeEntry + 1, shipped);
   SearchFolders() = std::move(folders);
 }
 
-void SaveSearchPath() { SaveStringList(std::string(kSearchPathList), SearchFolders()); }
+void SaveSearchPath() {
+  std::vector<std::string> folders = SearchFolders();
+  if (!ShippedFolder().empty()) std::erase(folders, ShippedFolder());
+  SaveStringList(std::string(kSearchPathList), folders);
+}
 
 }  // namespace gleaner

@@ -13,16 +13,29 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/home_folder.h"
 #include "platform/file_search.h"
 
 namespace gleaner {
 
-// The program's folder, ending with "/" (GLEANER_HOME replaces it).
+// The folder of the user's settings and logs, ending with "/": the program's
+// folder, or for an installed copy the user's data folder (home_folder.h);
+// GLEANER_HOME replaces it.
 const std::string& HomeFolder();
-// Sets the home folder from the program's path (argv[0]); a non-empty
-// GLEANER_HOME wins, made absolute with a trailing "/". Resets SearchFolders
-// to the home folder alone.
+// Sets the home folder (and the shipped files' folder) from the program's path
+// (argv[0]) and the environment, creating the user's data folder when it is
+// the home folder. Resets SearchFolders to the home and shipped folders.
 void InitHomeFolder(std::string_view programPath);
+// Sets both folders as chosen; SearchFolders becomes the home folder and the
+// shipped folder, when there is one.
+void UseHomeFolders(const THomeChoice& choice);
+
+// The installed copy's "share/gleaner/", ending with "/"; empty for a copy run
+// beside its files.
+const std::string& ShippedFolder();
+// A file the program ships: home + name when it exists there (the user's own
+// copy wins), else the shipped copy when there is one, else home + name.
+std::string ShippedFile(std::string_view name, std::string_view home = HomeFolder());
 
 // The folders searched for names without a folder, each ending with "/" or "\".
 std::vector<std::string>& SearchFolders();
@@ -55,7 +68,8 @@ void FindCloseMulti(TSearchStack& search);
 // The full name of the current match: folder of its specification + found name.
 std::string FoundName(const TSearchStack& search);
 
-// The saved list "MySearchPath"; the home folder is appended when missing.
+// The saved list "MySearchPath"; the home folder is appended when missing, and
+// the shipped folder follows the home folder. The shipped folder is not saved.
 void LoadSearchPath();
 void SaveSearchPath();
 

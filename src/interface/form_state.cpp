@@ -89,7 +89,7 @@ void SetDefaultLogNames() {
 }
 
 void LoadBanner(TMainForm& form) {
-  const std::string logo = ExpandName("Logo-" + EngineInfo().CfgProgramName + ".bmp");
+  const std::string logo = ShippedFile("Logo-" + EngineInfo().CfgProgramName + ".bmp");
   if (FileExists(logo)) form["imgBanner"].Text = logo;  // the picture file the front end shows
 }
 

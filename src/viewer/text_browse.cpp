@@ -284,7 +284,7 @@ std::string TTextBrowse::GotoLineLabel() const { return gleaner::GotoLineLabel(d
 
 bool TTextBrowse::HelpAvailable() const {
   return setup_.SettingsName != kViewerHelpSettings &&
-         FileExists(HomeFolder() + std::string(kViewerHelpFile));
+         FileExists(ShippedFile(kViewerHelpFile));
 }
 
 bool TTextBrowse::RequestClose() {

@@ -23,7 +23,7 @@ TViewerSetup HelpViewerSetup() {
   setup.Title = "File Viewer Help";
   setup.Caption = "File Viewer Help";
   setup.SettingsName = kViewerHelpSettings;
-  setup.FileName = HomeFolder() + std::string(kViewerHelpFile);
+  setup.FileName = ShippedFile(kViewerHelpFile);
   return setup;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_state.h"
+#include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
@@ -101,6 +102,24 @@ TEST_F(KestraScanTest, ViewerWindowsFollowTheReadTitlesFlag) {
   EXPECT_FALSE(scan.TakeShowOwnHelp());
   const TViewerSetup help = scan.OwnHelpViewer();
   EXPECT_EQ(help.FileName + "|" + help.Title, home.File("Help-KestraScan.txt") + "|KestraScan Help");
+}
+
+TEST_F(KestraScanTest, InstalledCopyListsAndOpensItsShippedDocuments) {
+  TempFolder shipped;
+  WriteFile(shipped.File("Help-KestraScan.txt"), "<H1>Shipped</H1>");
+  WriteFile(shipped.File("Help-Shipped.txt"), "<H1>From the package</H1>");
+  UseHomeFolders({home.Path(), shipped.Path(), true});
+  EXPECT_EQ(ReadBrowserSwitches({}, "/h/").FolderList, "/h/\r" + shipped.Path() + "\r");
+  EXPECT_EQ(ReadBrowserSwitches({"/D" + shipped.Path()}, "/h/").FolderList, shipped.Path() + "\r/h/\r");
+  TKestraScan scan(home.Path());
+  scan.Start({});
+  const std::vector<TListInfo> list = scan.Rebuild();
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].Path, shipped.File("Help-Shipped.txt"));
+  EXPECT_EQ(scan.OwnHelpViewer().FileName, shipped.File("Help-KestraScan.txt"));
+  WriteFile(home.File("Help-KestraScan.txt"), "<H1>Own</H1>");  // the user's copy wins
+  EXPECT_EQ(scan.OwnHelpViewer().FileName, home.File("Help-KestraScan.txt"));
+  UseHomeFolders({home.Path(), "", false});
 }
 
 TEST_F(KestraScanTest, AboutTextAndList) {
