@@ -20,6 +20,7 @@
 #include "interface/error_report.h"
 #include "interface/form_state.h"
 #include "interface/run_controller.h"
+#include "interface/terminal_progress.h"
 
 namespace gleaner {
 namespace {
@@ -72,6 +73,8 @@ int main(int argc, char** argv) {
   // The view outlives everything that may report through it.
   gleaner::TConsoleView view(std::cout, std::cerr, std::cin, isatty(STDIN_FILENO) == 1);
   gleaner::SetReportView(&view);
+  gleaner::TTerminalProgress progress(std::cerr);
+  if (isatty(STDERR_FILENO) == 1) progress.Install();
   try {
     return gleaner::RunCuller(std::vector<std::string>(argv + 1, argv + argc), view);
   } catch (const std::exception& e) {
