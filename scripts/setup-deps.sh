@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build and the tests need, when missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev libgmock-dev clang libclang-rt-14-dev qt6-base-dev)
+packages=(g++ cmake ninja-build libgtest-dev libgmock-dev clang libclang-rt-14-dev qt6-base-dev
+  # the install test (desktop entries, manual pages) and the Debian package
+  desktop-file-utils groff-base man-db dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
