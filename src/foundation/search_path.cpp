@@ -2,16 +2,11 @@
 #include "foundation/search_path.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 #include "foundation/settings_store.h"
 #include "platform/user_folders.h"
 
 namespace gleaner {
-
-namespace fs = std::filesystem;
 
 namespace {
 
