@@ -109,6 +109,9 @@ TEST_F(KestraScanTest, InstalledCopyListsAndOpensItsShippedDocuments) {
   WriteFile(shipped.File("Help-KestraScan.txt"), "<H1>Shipped</H1>");
   WriteFile(shipped.File("Help-Shipped.txt"), "<H1>From the package</H1>");
   UseHomeFolders({home.Path(), shipped.Path(), true});
+  struct TBackToBuildCopy {
+    ~TBackToBuildCopy() { InitHomeFolder(""); }
+  } backToBuildCopy;  // also when an assertion ends the test early
   EXPECT_EQ(ReadBrowserSwitches({}, "/h/").FolderList, "/h/\r" + shipped.Path() + "\r");
   EXPECT_EQ(ReadBrowserSwitches({"/D" + shipped.Path()}, "/h/").FolderList, shipped.Path() + "\r/h/\r");
   TKestraScan scan(home.Path());
@@ -119,7 +122,6 @@ TEST_F(KestraScanTest, InstalledCopyListsAndOpensItsShippedDocuments) {
   EXPECT_EQ(scan.OwnHelpViewer().FileName, shipped.File("Help-KestraScan.txt"));
   WriteFile(home.File("Help-KestraScan.txt"), "<H1>Own</H1>");  // the user's copy wins
   EXPECT_EQ(scan.OwnHelpViewer().FileName, home.File("Help-KestraScan.txt"));
-  UseHomeFolders({home.Path(), "", false});
 }
 
 TEST_F(KestraScanTest, AboutTextAndList) {
