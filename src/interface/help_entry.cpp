@@ -131,14 +131,10 @@ void StartHelpIndex(IMainView& view, const std::string& program) {
 }
 
 void DefineSearchPath(IMainView& view) {
-  TViewerSetup help;
-  help.FileName = std::string(kNoFileName);
-  help.Title = kSearchPathHelpTitle;
-  help.Caption = kHelpKind;
+  // The page alone, without a document before it.
+  TViewerSetup help = HelpDocumentSetup(std::string(kNoFileName), kSearchPathHelpTitle,
+                                        SearchPathHelpPage(EngineInfo(), HomeFolder()));
   help.SettingsName = kSearchPathHelpSettings;
-  help.MarkupMode = true;
-  help.WordWrap = true;
-  help.ExtraLines = SearchPathHelpPage(EngineInfo(), HomeFolder());
   const std::optional<std::vector<std::string>> folders =
       view.ShowSearchPathDialog(TSearchPathList(SearchFolders(), HomeFolder()), help);
   if (folders) SearchFolders() = *folders;

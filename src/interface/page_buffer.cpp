@@ -16,25 +16,40 @@ std::unique_ptr<TPageBuffer>& Buffer() {
   return buffer;
 }
 
-// The length of the first piece of a text too long for one line: up to the
-// last break character within the wrap column, never inside a tag.
-std::size_t FirstPieceLength(std::string_view text) {
-  std::size_t length = 0;
-  bool inTag = false;
-  std::size_t tagStart = 0;
-  for (std::size_t i = 0; i < kWrapColumn; ++i) {
-    if (text[i] == '<') {
-      inTag = true;
-      tagStart = i;
-    } else if (text[i] == '>') {
-      inTag = false;
-    } else if (!inTag && kBreakAfter.find(text[i]) != std::string_view::npos) {
-      length = i + 1;
+// A "<" opens a tag only when a ">" closes it later; a lone "<" is text.
+bool OpensTag(std::string_view text, std::size_t at) {
+  return text[at] == '<' && text.find('>', at) != std::string_view::npos;
+}
+
+// The characters the viewer shows: everything outside the tags.
+std::size_t VisibleLength(std::string_view text) {
+  std::size_t visible = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (OpensTag(text, i)) {
+      i = text.find('>', i);
+    } else {
+      ++visible;
     }
   }
-  if (length > 0) return length;
-  // No break place: cut at the column, or before a tag the column falls in.
-  return inTag && tagStart > 0 ? tagStart : kWrapColumn;
+  return visible;
+}
+
+// The length of the first piece of a text too long for one line: up to the
+// last break character among the first 79 shown characters, never inside a
+// tag; without one, the 79 shown characters themselves.
+std::size_t FirstPieceLength(std::string_view text) {
+  std::size_t length = 0;
+  std::size_t visible = 0;
+  std::size_t i = 0;
+  for (; i < text.size() && visible < kWrapColumn; ++i) {
+    if (OpensTag(text, i)) {
+      i = text.find('>', i);
+      continue;
+    }
+    ++visible;
+    if (kBreakAfter.find(text[i]) != std::string_view::npos) length = i + 1;
+  }
+  return length > 0 ? length : i;
 }
 
 }  // namespace
@@ -50,7 +65,7 @@ void TPageBuffer::AddLine(std::string_view text) {
 }
 
 void TPageBuffer::AddWrapped(std::string_view piece) {
-  while (piece.size() >= kPageLineLimit) {
+  while (VisibleLength(piece) >= kPageLineLimit) {
     const std::size_t length = FirstPieceLength(piece);
     lines_.emplace_back(piece.substr(0, length));
     piece.remove_prefix(length);

@@ -23,10 +23,10 @@ inline constexpr std::size_t kRowLabelWidth = 32;
 class TPageBuffer {
  public:
   void StartPage() { lines_.clear(); }
-  // Line breaks split the text first; a piece of 80 characters or more is
-  // wrapped at column 79 after a blank or one of ! ) , - . : ; ? (outside
-  // any "<...>"), or cut at column 79 when there is no such place. An empty
-  // text adds an empty line.
+  // Line breaks split the text first; a piece that shows 80 characters or
+  // more (tags are not shown, so they do not count) is wrapped at column 79
+  // after a blank or one of ! ) , - . : ; ? (never inside a tag), or cut at
+  // column 79 when there is no such place. An empty text adds an empty line.
   void AddLine(std::string_view text);
   // An empty line, the text, an empty line.
   void AddHeading(std::string_view text);

@@ -29,13 +29,29 @@ TEST(PageBuffer, CutsAtColumn79WithoutABreakAndWrapsRepeatedly) {
 }
 
 TEST(PageBuffer, NeverBreaksInsideMarkup) {
-  // The blank inside the tag is no break place; the one before the tag is.
-  const std::string link = std::string(50, 'a') + " <a href=\"mailto:someone@example.org\">mail</a>";
-  EXPECT_EQ(Added(link), (std::vector<std::string>{std::string(50, 'a') + " ",
-                                                   "<a href=\"mailto:someone@example.org\">mail</a>"}));
-  // Without any break place the cut moves before a tag the column falls in.
-  const std::string solid = std::string(76, 'a') + "<HL>b</HL>";
-  EXPECT_EQ(Added(solid), (std::vector<std::string>{std::string(76, 'a'), "<HL>b</HL>"}));
+  // 85 shown characters: the blank inside the tag is no break place, the one before the tag is.
+  const std::string link = std::string(65, 'a') + " <a href=\"mailto:pat@example.org\">someone@example.org</a>";
+  EXPECT_EQ(Added(link), (std::vector<std::string>{std::string(65, 'a') + " ",
+                                                   "<a href=\"mailto:pat@example.org\">someone@example.org</a>"}));
+}
+
+TEST(PageBuffer, OnlyShownCharactersCountTowardsTheWrap) {
+  // A row with a mail link shows 42 characters but holds 92: it stays whole.
+  TPageBuffer page;
+  page.AddRow("Email", MailLink("gleaner@example.org"));
+  ASSERT_EQ(page.Lines().size(), 1u);
+  EXPECT_EQ(page.Lines()[0].size(), 92u);
+  // 79 shown characters with tags around them stay whole; 80 are wrapped.
+  const std::string shown79 = "<B>" + std::string(78, 'a') + "</B>.";
+  EXPECT_EQ(Added(shown79), std::vector<std::string>{shown79});
+  const std::string shown80 = "<B>" + std::string(70, 'a') + " </B>" + std::string(9, 'b');
+  EXPECT_EQ(Added(shown80), (std::vector<std::string>{"<B>" + std::string(70, 'a') + " ", "</B>" + std::string(9, 'b')}));
+  // Without a break place the cut falls after 79 shown characters, tags skipped.
+  const std::string solid = "<HL>" + std::string(100, 'x') + "</HL>";
+  EXPECT_EQ(Added(solid), (std::vector<std::string>{"<HL>" + std::string(79, 'x'), std::string(21, 'x') + "</HL>"}));
+  // A lone "<" is text.
+  const std::string less = std::string(79, '1') + "<2";
+  EXPECT_EQ(Added(less), (std::vector<std::string>{std::string(79, '1'), "<2"}));
 }
 
 TEST(PageBuffer, SplitsAtLineBreaksAndKeepsEmptyLines) {
