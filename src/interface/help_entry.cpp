@@ -118,8 +118,9 @@ void ShowAboutScriptPage(TRunController& controller) {
   if (controller.ConfigPending()) return;
   SetBrowserFolderList(BrowserFolders(controller.Form()));
   BuildAboutScriptPage(PageBuffer(), EngineInfo(), ScriptCfg());
-  std::string file = ScriptHelpFile(controller.Form()["cboScriptFile"].Text);
-  if (file.empty()) file = controller.Form()["cboScriptFile"].Text;
+  const std::string& script = controller.Form()["cboScriptFile"].Text;
+  std::string file = ScriptHelpFile(script);
+  if (file.empty()) file = ExpandName("Help-" + FileNamePart(script));  // named in the message
   ShowWithPage(controller.View(), file, FileExists(file) ? DocumentTitle(file, true) : "");
 }
 
