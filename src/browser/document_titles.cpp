@@ -52,13 +52,6 @@ std::string HeadingOf(const std::string& line) {
 
 }  // namespace
 
-std::string FileNamePart(std::string_view path) {
-  std::size_t start = path.find_last_of("/\\");
-  start = start == std::string_view::npos ? 0 : start + 1;
-  if (start == 0 && path.size() >= 2 && path[1] == ':') start = 2;
-  return std::string(path.substr(start));
-}
-
 std::string PlainTitleText(std::string text) {
   for (const TEntity& entity : kTitleEntities) {
     ReplaceAll(text, "&" + std::string(entity.Name), entity.Plain, 'M');

@@ -6,15 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/search_path.h"  // FileNamePart
+
 namespace gleaner {
 
 // Lines longer than this are read only this far when looking for a title.
 inline constexpr std::size_t kTitleLineLimit = 64 * 1024;
 inline constexpr int kTitleLineCount = 100;
-
-// The text after the last "/" or "\" (or after a drive colon); empty when the
-// path ends with a separator.
-std::string FileNamePart(std::string_view path);
 
 // Writes the seven entity references in plain form, each repeatedly, so
 // "&amp;amp;" becomes "&" and "&#153;" becomes "(TM)".

@@ -102,6 +102,8 @@ std::string FolderPart(std::string_view name) {
   return std::string(name.substr(0, end));
 }
 
+std::string FileNamePart(std::string_view name) { return std::string(name.substr(FolderPart(name).size())); }
+
 std::string ExpandName(std::string_view name) {
   if (name.empty()) return {};
   if (!FolderPart(name).empty()) return std::string(name);

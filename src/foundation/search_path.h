@@ -42,6 +42,8 @@ std::vector<std::string>& SearchFolders();
 
 // The name up to and including its last "/" or "\" or its drive colon.
 std::string FolderPart(std::string_view name);
+// The text after the folder part: FileNamePart("/a/b.txt") is "b.txt".
+std::string FileNamePart(std::string_view name);
 // Empty gives empty; a name with a folder is returned unchanged; otherwise
 // HomeFolder() + name. No existence check. ExpandName("a.txt") == HomeFolder() + "a.txt".
 std::string ExpandName(std::string_view name);

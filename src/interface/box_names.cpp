@@ -33,8 +33,6 @@ bool EndsWithSeparator(std::string_view name) {
   return !name.empty() && (name.back() == '/' || name.back() == '\\');
 }
 
-std::string FileNamePart(std::string_view name) { return std::string(name.substr(FolderPart(name).size())); }
-
 std::string NameExtension(std::string_view name) {
   const std::string file = FileNamePart(name);
   const std::size_t dot = file.find('.');

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "foundation/search_path.h"  // FileNamePart
+
 namespace gleaner {
 
 // Any of ? * ; (wildcards and list separators).
@@ -17,8 +19,6 @@ bool IsClipboardName(std::string_view name);
 bool IsRealFileName(std::string_view name);
 // True when the name ends in a folder separator.
 bool EndsWithSeparator(std::string_view name);
-// The text after the folder part: FileNamePart("/a/b.txt") is "b.txt".
-std::string FileNamePart(std::string_view name);
 // The text after the first full stop of the file-name part, trimmed:
 // "a.bak.txt" gives "bak.txt", "notes" gives "".
 std::string NameExtension(std::string_view name);

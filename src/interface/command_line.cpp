@@ -6,6 +6,7 @@
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/error_report.h"
+#include "interface/help_entry.h"
 
 namespace gleaner {
 namespace {
@@ -66,7 +67,7 @@ TNext OtherSwitch(char letter, IMainView& view, TCommandLineResult& result) {
       result.HelpShown = true;
       return TNext::Continue;
     case '#':
-      view.ShowSearchPathDialog();
+      DefineSearchPath(view);
       return TNext::Continue;
     default:
       ShowCommandLineHelp(view, std::string("Unrecognized command-line switch:  /") + letter);

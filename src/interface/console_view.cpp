@@ -106,10 +106,17 @@ void TConsoleView::ViewFile(const std::string& fileName, const std::string& titl
   err_ << title << ": " << fileName << '\n' << std::flush;
 }
 
-void TConsoleView::ShowSearchPathDialog() {
+std::optional<std::vector<std::string>> TConsoleView::ShowSearchPathDialog(const TSearchPathList& list,
+                                                                           const TViewerSetup&) {
   err_ << "Search path (the dialog needs the desktop front end):\n";
-  for (const std::string& folder : SearchFolders()) err_ << "  " << folder << '\n';
+  for (const std::string& folder : list.Items()) err_ << "  " << folder << '\n';
   err_ << std::flush;
+  return std::nullopt;
+}
+
+std::optional<THelpTopic> TConsoleView::ShowHelpChooser(const THelpChooserLayout&) {
+  err_ << "Help Options: no help chooser in the console\n" << std::flush;
+  return std::nullopt;
 }
 
 void RunConsoleTimers(TRunController& controller, const TConsoleView& view) {

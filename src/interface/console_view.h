@@ -34,7 +34,9 @@ class TConsoleView final : public IMainView {
   void Refresh() override {}
   void ShowNormal() override {}
   void CloseForm() override { closed_ = true; }
-  void ShowSearchPathDialog() override;
+  std::optional<std::vector<std::string>> ShowSearchPathDialog(const TSearchPathList& list,
+                                                               const TViewerSetup& help) override;
+  std::optional<THelpTopic> ShowHelpChooser(const THelpChooserLayout& layout) override;
 
   bool Closed() const { return closed_; }
   // A question was answered Cancel, so the job asked for was not done.

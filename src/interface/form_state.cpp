@@ -9,6 +9,7 @@
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "interface/error_report.h"
+#include "interface/page_buffer.h"
 #include "interface/run_controller.h"
 #include "platform/file_search.h"
 
@@ -193,6 +194,7 @@ void MainFormClosed(TRunController& controller) {
   if (IPlaceableWindow* window = controller.View().MainWindow()) SaveWindow(*window);
   SaveFormSettings(controller.Form());
   SaveSearchPath();
+  ReleasePageBuffer();
 }
 
 }  // namespace gleaner

@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "foundation/settings_store.h"
+#include "interface/help_chooser.h"
+#include "interface/search_path_list.h"
+#include "viewer/viewer_setup.h"
 
 namespace gleaner {
 
@@ -44,8 +47,20 @@ class IMainView {
   virtual void CloseForm() = 0;
   // The main form's place and size, when the front end has a window; nothing otherwise.
   virtual IPlaceableWindow* MainWindow() { return nullptr; }
-  // The search path dialog (the /# switch), when the front end has one.
-  virtual void ShowSearchPathDialog() {}
+  // Shows a document in the file viewer as set up (help documents with their
+  // generated lines after the last line).
+  virtual void ViewDocument(const TViewerSetup& setup) { ViewFile(setup.FileName, setup.Title, ""); }
+  // The help chooser laid out as decided, modal: the topic pressed, or
+  // nothing after Cancel or its automatic close.
+  virtual std::optional<THelpTopic> ShowHelpChooser(const THelpChooserLayout&) { return std::nullopt; }
+  // The search path dialog on list, with help as its help page: the edited
+  // folders after OK, nothing after Cancel (or without a dialog).
+  virtual std::optional<std::vector<std::string>> ShowSearchPathDialog(const TSearchPathList& list,
+                                                                       const TViewerSetup& help) {
+    (void)list;
+    (void)help;
+    return std::nullopt;
+  }
 };
 
 }  // namespace gleaner

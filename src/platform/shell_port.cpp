@@ -121,10 +121,15 @@ IShellPort* SetShellPort(IShellPort* port) {
   return previous;
 }
 
-std::string RunningProgramFolder() {
+std::string RunningProgramFile() {
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error || !program.has_parent_path()) return {};
+  return error ? std::string() : program.string();
+}
+
+std::string RunningProgramFolder() {
+  const std::filesystem::path program = RunningProgramFile();
+  if (!program.has_parent_path()) return {};
   std::string folder = program.parent_path().string();
   if (!folder.ends_with('/')) folder += '/';
   return folder;

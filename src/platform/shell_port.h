@@ -35,5 +35,7 @@ IShellPort* SetShellPort(IShellPort* port);
 
 // The folder of the running program file, ending with "/"; empty when unknown.
 std::string RunningProgramFolder();
+// The running program file's full name; empty when unknown.
+std::string RunningProgramFile();
 
 }  // namespace gleaner

@@ -19,6 +19,7 @@
 #include "interface/console_view.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
+#include "interface/help_entry.h"
 #include "interface/run_controller.h"
 #include "interface/terminal_progress.h"
 
@@ -38,6 +39,7 @@ int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
   TMainForm form;
   TCullingHandlers handlers;
   TRunController controller(form, view, handlers, FillProgramInfo);
+  InstallHelp(controller);
   TCommandLineResult commandLine;
   StartUpMainForm(controller, [&] { commandLine = ProcessCommandLine(params, form, view); });
   if (commandLine.Run) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,6 +52,18 @@ class FakeMainView : public IMainView {
   void Refresh() override {}
   void ShowNormal() override {}
   void CloseForm() override { ++closes; }
+  void ViewDocument(const TViewerSetup& setup) override { documents.push_back(setup); }
+  std::optional<THelpTopic> ShowHelpChooser(const THelpChooserLayout& layout) override {
+    choosersShown.push_back(layout);
+    return topicReply;
+  }
+  std::optional<std::vector<std::string>> ShowSearchPathDialog(const TSearchPathList& list,
+                                                               const TViewerSetup& help) override {
+    searchPathHelp.push_back(help);
+    if (!editSearchPath) return std::nullopt;
+    TSearchPathList edited = list;
+    return editSearchPath(edited) ? std::optional(edited.Result()) : std::nullopt;
+  }
 
   std::vector<std::string> shown;  // every message, plain (without its two blanks) or report form
   std::vector<TShown> plain;
@@ -62,6 +75,12 @@ class FakeMainView : public IMainView {
   std::vector<TChooser> choosers;
   std::vector<TViewed> viewed;
   int closes = 0;
+  std::vector<TViewerSetup> documents;       // ViewDocument
+  std::vector<THelpChooserLayout> choosersShown;
+  std::optional<THelpTopic> topicReply;      // the chooser's answer; nothing is Cancel
+  std::vector<TViewerSetup> searchPathHelp;  // one per search path dialog shown
+  // Edits the dialog's list; true is OK. Unset: the dialog is cancelled.
+  std::function<bool(TSearchPathList&)> editSearchPath;
 };
 
 }  // namespace gleaner::testing

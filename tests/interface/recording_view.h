@@ -37,7 +37,12 @@ class RecordingView : public IMainView {
   void Refresh() override {}
   void ShowNormal() override { ++normals; }
   void CloseForm() override {}
-  void ShowSearchPathDialog() override { ++searchPathDialogs; }
+  std::optional<std::vector<std::string>> ShowSearchPathDialog(const TSearchPathList& list,
+                                                               const TViewerSetup&) override {
+    ++searchPathDialogs;
+    searchPathShown = list.Items();
+    return std::nullopt;
+  }
 
   std::vector<TShown> plain;
   std::vector<std::string> reportTitles;
@@ -46,6 +51,7 @@ class RecordingView : public IMainView {
   std::vector<std::string> helpLines;
   int normals = 0;
   int searchPathDialogs = 0;
+  std::vector<std::string> searchPathShown;
 };
 
 }  // namespace gleaner::testing
