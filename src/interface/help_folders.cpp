@@ -40,7 +40,7 @@ void AddFolder(std::vector<std::string>& folders, const std::string& folder) {
 }  // namespace
 
 std::string ApplicationHelpFile(const std::string& programName) {
-  return HomeFolder() + "Help-" + programName + ".txt";
+  return ShippedFile("Help-" + programName + ".txt");
 }
 
 std::string ScriptHelpFile(const std::string& scriptBox) {

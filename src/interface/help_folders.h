@@ -10,7 +10,7 @@
 
 namespace gleaner {
 
-// The home folder + "Help-" + program name + ".txt".
+// "Help-" + program name + ".txt": the home folder's copy, else the shipped one.
 std::string ApplicationHelpFile(const std::string& programName);
 // "Help-" + the script's file name, beside the script found along the search
 // path; empty for "None" or a script that cannot be found.
