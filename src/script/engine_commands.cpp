@@ -57,7 +57,7 @@ class TDetached {
     const char* begin = var_.data();
     const char* end = begin + var_.capacity();
     if (v.empty() || before(v.data(), begin) || !before(v.data(), end)) return v;
-    std::string& copy = copies_[used_++];
+    std::string& copy = Copies()[used_++];
     copy.assign(v);
     return copy;
   }
@@ -66,8 +66,13 @@ class TDetached {
   }
 
  private:
+  // Shared by all, as operations never nest; kept, so copying allocates only at first.
+  static std::string* Copies() {
+    static std::string copies[4];  // no operation takes more than four values besides its variable
+    return copies;
+  }
+
   const std::string& var_;
-  std::string copies_[4];  // no operation takes more than four values besides its variable
   int used_ = 0;
 };
 
