@@ -170,7 +170,7 @@ void Init(std::string_view value) {
   csv.Record.clear();
   csv.On = true;
   csv.Separator = value.empty() ? csv.DefaultSeparator : MapSeparator(value);
-  csv.DoubledQuote = csv.QuoteChar + csv.QuoteChar;
+  csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
 }
 
 void Done() {
@@ -263,11 +263,11 @@ void AddField(const CallText& call, char kind, std::string_view value) {
 }
 
 // The mode word's letter, read unless the plan holds it.
-char ModeKind(const std::string& word, TCsvModePlan* plan) {
+char ModeKind(std::string_view word, TCsvModePlan* plan) {
   if (plan != nullptr && plan->Kind != 0 && plan->Word == word) return plan->Kind;
   const char kind = SingleOption(word, kModeLetters, kModeWords);
   if (plan != nullptr) {
-    plan->Word = word;
+    plan->Word.assign(word);
     plan->Kind = kind;
   }
   return kind;
@@ -289,8 +289,8 @@ void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
   const bool setsDefault = dots != std::string_view::npos && dots > 0;
   if (m.empty() || dots == 0) m = csv.DefaultMode;
   if (setsDefault) m = m.substr(0, dots);
-  const std::string modeText(m);  // Init changes the default mode m may refer to
-  const char kind = ModeKind(modeText, plan);
+  // m may view the default mode, which Init changes: it is not read after this.
+  const char kind = ModeKind(m, plan);
   switch (kind) {
     case 'I':
       return Init(value);
