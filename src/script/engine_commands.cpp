@@ -109,12 +109,19 @@ void OutCsvCommand(TScriptLine& line) {
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
 }
 
+// Parameter n, or fallback when absent, as Arg gives it (here without an
+// optional in memory on the way, which stalled every Parse).
+std::string_view ValueOr(TScriptLine& line, int n, std::string_view fallback) {
+  TParm* p = ParmAt(line, n);
+  return p != nullptr ? ParameterValue(*p) : fallback;
+}
+
 void ParseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
   std::string& source = VarArg(line, 1);
   TDetached detach(source);
-  ParseRoutine(source, detach(Arg(line, 2)), detach(OptionalArg(line, 3)).value_or(std::string_view()),
-               plan.Result, detach(Arg(line, 4, kParseDefaultControl)), &plan.Parse);
+  ParseRoutine(source, detach(Arg(line, 2)), detach(ValueOr(line, 3, {})), plan.Result,
+               detach(ValueOr(line, 4, kParseDefaultControl)), &plan.Parse);
   SetTarget(line, plan.Result);
 }
 
