@@ -38,6 +38,10 @@ void ResetState() {
   gState.ToNotEmpty = false;
   gState.EmptyResult = false;
   gWork.FromPos = 0;
+  // A plan of an earlier call may be gone (its script freed): never left in use.
+  gWork.From = &gWork.Read.FromPlace;
+  gWork.To = &gWork.Read.ToPlace;
+  gWork.Options = &gWork.Read.Options;
 }
 
 std::int64_t Length(std::string_view text) { return static_cast<std::int64_t>(text.size()); }
@@ -56,10 +60,9 @@ bool PlanFits(const TParsePlan& plan, const TParseCall& call, bool parseMode) {
          plan.Control == call.Control;
 }
 
-// Reads the call's decapsulators and control setting into read, find strings
-// upper-cased under IgnoreCase.
+// Reads the call's decapsulators and control setting into read, find
+// strings upper-cased under IgnoreCase.
 void ReadCall(const TParseCall& call, bool parseMode, TParsePlan& read) {
-  read.Ready = false;
   ReadDecapsulator(call.From, DecapSide::From, call, read.FromPlace);
   ReadDecapsulator(call.To, DecapSide::To, call, read.ToPlace);
   ReadControlSetting(call.Control, parseMode, call, read.Options);
@@ -67,18 +70,28 @@ void ReadCall(const TParseCall& call, bool parseMode, TParsePlan& read) {
     if (!read.FromPlace.Positional) AnsiUpperInPlace(read.FromPlace.FindString);
     if (!read.ToPlace.Positional) AnsiUpperInPlace(read.ToPlace.FindString);
   }
-  read.ParseMode = parseMode;
-  read.From.assign(call.From);
-  read.To.assign(call.To);
-  read.Control.assign(call.Control);
-  read.Ready = true;
 }
 
-// Points the work at the plan (read first unless it fits the call), or at
-// texts read for this call alone.
+// Makes the plan fit the call; a reading that fails leaves it unready.
+void UpdatePlan(const TParseCall& call, bool parseMode, TParsePlan& plan) {
+  if (PlanFits(plan, call, parseMode)) return;
+  plan.Ready = false;
+  ReadCall(call, parseMode, plan);
+  plan.ParseMode = parseMode;
+  plan.From.assign(call.From);
+  plan.To.assign(call.To);
+  plan.Control.assign(call.Control);
+  plan.Ready = true;
+}
+
+// Points the work at the plan, or at settings read for this call alone.
 void UseSettings(const TParseCall& call, bool parseMode, TParsePlan* plan) {
-  TParsePlan& use = plan != nullptr ? *plan : gWork.Read;
-  if (plan == nullptr || !PlanFits(*plan, call, parseMode)) ReadCall(call, parseMode, use);
+  if (plan != nullptr) {
+    UpdatePlan(call, parseMode, *plan);
+  } else {
+    ReadCall(call, parseMode, gWork.Read);
+  }
+  const TParsePlan& use = plan != nullptr ? *plan : gWork.Read;
   gWork.From = &use.FromPlace;
   gWork.To = &use.ToPlace;
   gWork.Options = &use.Options;
