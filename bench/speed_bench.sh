@@ -108,5 +108,5 @@ need
 generate
 for i in "${!cullers[@]}"; do echo "culler$i = ${cullers[$i]}"; done
 for workload in log people copy; do check_identical "$workload"; done
-printf 'workload\tcommand\tmedian\tculler0 / command (at most 1: culler0 is as fast)\n'
+printf 'workload\tcommand\tmedian\tculler0 time / this time\n'
 for workload in log people copy; do time_workload "$workload"; done
