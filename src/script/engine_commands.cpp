@@ -91,6 +91,13 @@ void Odb(TScriptLine& line) {
   OutEnd("|");
 }
 
+// Parameter n, or fallback when absent, as Arg gives it (here without an
+// optional in memory on the way, which stalls the hot commands).
+std::string_view ValueOr(TScriptLine& line, int n, std::string_view fallback) {
+  TParm* p = ParmAt(line, n);
+  return p != nullptr ? ParameterValue(*p) : fallback;
+}
+
 TCommandPlan& PlanOf(TScriptLine& line) {
   if (!line.Plan) line.Plan = std::make_shared<TCommandPlan>();
   return *line.Plan;
@@ -101,19 +108,12 @@ void OutCsvCommand(TScriptLine& line) {
   TCsvModePlan* plan = &PlanOf(line).CsvMode;
   const std::string& variable = VarArg(line, 1);
   if (line.ParmCount <= 2 && &variable != &Eng().Csv.Record) {
-    OutCSV(variable, line.ParmCount == 2 ? Arg(line, 2) : std::string_view(), plan);
+    OutCSV(variable, ValueOr(line, 2, {}), plan);
     return;
   }
   std::string value = variable;
   value += JoinArgs(line, 3);
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
-}
-
-// Parameter n, or fallback when absent, as Arg gives it (here without an
-// optional in memory on the way, which stalled every Parse).
-std::string_view ValueOr(TScriptLine& line, int n, std::string_view fallback) {
-  TParm* p = ParmAt(line, n);
-  return p != nullptr ? ParameterValue(*p) : fallback;
 }
 
 void ParseCommand(TScriptLine& line) {
