@@ -212,8 +212,9 @@ void Execute(Cmd section) {
   x.NoAdvance = false;
   Eng().ScriptLineNumber = 0;
   if (!EnterStep(section)) return;
+  IEventPump& pump = *Ports().EventPump;  // the front end sets it before any run
   while (x.Current != nullptr) {
-    Ports().EventPump->PumpEvents();
+    pump.PumpEvents();
     if (Eng().CancelRequested) break;
     RunLine(*x.Current);
     if (x.Current == nullptr) break;
