@@ -80,19 +80,24 @@ void TCullList::AddGroup(std::string group) {
   while (!group.empty()) {
     CutThrough(group, std::string_view(&delimiter_, 1), piece_);
     std::string term = regExp_ ? CompilePattern(piece_) : piece_;
-    if (!term.empty()) added.Terms.push_back(std::move(term));
+    if (term.empty()) continue;
+    if (!regExp_ && !matchCase_) added.Folded.emplace_back(term);
+    added.Terms.push_back(std::move(term));
   }
 }
 
-bool TCullList::Found(const std::string& term, std::string_view line) const {
-  if (regExp_) return Search(term, line, 1, true).Position != 0;
-  return line.find(term) != std::string_view::npos;
+bool TCullList::Found(const TListInList& group, std::size_t term, std::string_view line) const {
+  if (regExp_) return Search(group.Terms[term], line, 1, true).Position != 0;
+  if (!matchCase_) return group.Folded[term].In(line);
+  return line.find(group.Terms[term]) != std::string_view::npos;
 }
 
 bool TCullList::Matches(std::string_view line) const {
   return std::all_of(groups_.begin(), groups_.end(), [&](const TListInList& group) {
-    return std::any_of(group.Terms.begin(), group.Terms.end(),
-                       [&](const std::string& term) { return Found(term, line); });
+    for (std::size_t term = 0; term < group.Terms.size(); ++term) {
+      if (Found(group, term, line)) return true;
+    }
+    return false;
   });
 }
 

@@ -9,11 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "culler/folded_search.h"
+
 namespace gleaner {
 
-// One group of a list: its terms (compiled pattern programs in a pattern list).
+// One group of a list: its terms (compiled pattern programs in a pattern
+// list), and for a plain list that ignores case the same terms ready for the
+// case-blind search.
 struct TListInList {
   std::vector<std::string> Terms;
+  std::vector<TFoldedTerm> Folded;
 };
 
 class TCullList {
@@ -27,15 +32,18 @@ class TCullList {
 
   bool Present() const { return present_; }
   bool MatchCase() const { return matchCase_; }
+  // A pattern list that ignores case reads the line upper-cased; every other
+  // list reads it as it is.
+  bool NeedsUpperLine() const { return regExp_ && !matchCase_; }
   const std::vector<TListInList>& Groups() const { return groups_; }
 
   // Whether every group has a term in line. The caller passes the line
-  // upper-cased unless MatchCase(). A list without groups matches every line.
+  // upper-cased when NeedsUpperLine(). A list without groups matches every line.
   bool Matches(std::string_view line) const;
 
  private:
   void AddGroup(std::string group);
-  bool Found(const std::string& term, std::string_view line) const;
+  bool Found(const TListInList& group, std::size_t term, std::string_view line) const;
 
   bool present_ = false;
   bool regExp_ = false;

@@ -1,7 +1,8 @@
 // The culling handlers. Main runs once per record on files of any size, so
-// it works in place on the engine's record and upper-cases a record at most
-// once, into a buffer kept from record to record, and only when a list that
-// ignores case has to look at it.
+// it works in place on the engine's record; plain lists that ignore case
+// search it case-blind as it is, and a record is upper-cased at most once,
+// into a buffer kept from record to record, only for a pattern list that
+// ignores case.
 #include "culler/culling_handlers.h"
 
 #include <algorithm>
@@ -98,7 +99,7 @@ void TCullingHandlers::TaskDone() {
 
 bool TCullingHandlers::Listed(const TCullList& list, bool absentResult) {
   if (!list.Present()) return absentResult;
-  return list.Matches(list.MatchCase() ? Eng().Record : UpperRecord());
+  return list.Matches(list.NeedsUpperLine() ? UpperRecord() : Eng().Record);
 }
 
 const std::string& TCullingHandlers::UpperRecord() {

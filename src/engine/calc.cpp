@@ -220,9 +220,10 @@ std::string CalcReal(std::string_view first, std::string_view operation, std::st
   return fixed ? FixedPlaces(text, *fixed) : FloatPlaces(text);
 }
 
+// "Yes" is what the executor passes at the start of every section, once per record.
 void Rounding(std::string_view option) {
   ClaimCommand(Cmd::Rounding);
-  gRounding = SingleOption(option, "YN", "Yes No") == 'Y';
+  gRounding = option == "Yes" || SingleOption(option, "YN", "Yes No") == 'Y';
 }
 
 bool RoundingFlag() { return gRounding; }

@@ -9,6 +9,7 @@
 #include "engine/csv.h"
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 
 #include "engine/char_commands.h"
@@ -169,7 +170,7 @@ void Init(std::string_view value) {
   csv.Record.clear();
   csv.On = true;
   csv.Separator = value.empty() ? csv.DefaultSeparator : MapSeparator(value);
-  csv.DoubledQuote = csv.QuoteChar + csv.QuoteChar;
+  csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
 }
 
 void Done() {
@@ -223,17 +224,37 @@ void AddNulls(const CallText& call, std::string_view count, std::string_view fie
   }
 }
 
-void AddQuoted(const CallText& call, std::string field, std::string_view separator) {
+// Whether text lies in the storage of owner (a view into it).
+bool TextInside(std::string_view text, const std::string& owner) {
+  const std::less<const char*> before;
+  const char* begin = owner.data();
+  return !text.empty() && !before(text.data(), begin) && before(text.data(), begin + owner.capacity());
+}
+
+// A field holding no quote character goes in as it is, without a copy.
+void AddQuoted(const CallText& call, std::string_view field, std::string_view separator) {
   TCsvState& csv = Eng().Csv;
-  if (csv.QuoteChar != " ") ReplaceAll(field, csv.QuoteChar, csv.QuoteChar + csv.QuoteChar, '1');
+  std::string doubled;
+  if (csv.QuoteChar != " " && field.find(csv.QuoteChar) != std::string_view::npos) {
+    doubled.assign(field);
+    ReplaceAll(doubled, csv.QuoteChar, csv.QuoteChar + csv.QuoteChar, '1');
+    field = doubled;
+  }
   CheckRecordRoom(call,
                   static_cast<std::int64_t>(separator.size() + 2 * csv.QuoteChar.size() + field.size()));
   csv.Record.append(separator).append(csv.QuoteChar).append(field).append(csv.QuoteChar);
 }
 
-// Quoted, Unquoted and Nulls fields while the on flag is set.
+// Quoted, Unquoted and Nulls fields while the on flag is set. Without widths
+// a field is its value; a value that lives in the record itself is copied
+// first, as the record grows under it.
 void AddField(const CallText& call, char kind, std::string_view value) {
-  const std::string field = ShapedValue(call, kind == 'N' ? std::string_view() : value, kind);
+  const TCsvState& csv = Eng().Csv;
+  const bool asGiven = kind != 'N' && csv.MaxWidth.empty() && csv.MinWidth.empty() &&
+                       !TextInside(value, csv.Record);
+  const std::string shaped =
+      asGiven ? std::string() : ShapedValue(call, kind == 'N' ? std::string_view() : value, kind);
+  const std::string_view field = asGiven ? value : std::string_view(shaped);
   const std::string_view separator = TakeSeparator();
   if (kind == 'N') return AddNulls(call, value, field, separator);
   if (kind == 'Q') return AddQuoted(call, field, separator);
@@ -241,9 +262,20 @@ void AddField(const CallText& call, char kind, std::string_view value) {
   Eng().Csv.Record.append(separator).append(field);
 }
 
+// The mode word's letter, read unless the plan holds it.
+char ModeKind(std::string_view word, TCsvModePlan* plan) {
+  if (plan != nullptr && plan->Kind != 0 && plan->Word == word) return plan->Kind;
+  const char kind = SingleOption(word, kModeLetters, kModeWords);
+  if (plan != nullptr) {
+    plan->Word.assign(word);
+    plan->Kind = kind;
+  }
+  return kind;
+}
+
 }  // namespace
 
-void OutCSV(std::string_view value, std::string_view mode) {
+void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
   ClaimCommand(Cmd::OutCSV);
   TCsvState& csv = Eng().Csv;
   const CallText call{value, mode};
@@ -257,8 +289,8 @@ void OutCSV(std::string_view value, std::string_view mode) {
   const bool setsDefault = dots != std::string_view::npos && dots > 0;
   if (m.empty() || dots == 0) m = csv.DefaultMode;
   if (setsDefault) m = m.substr(0, dots);
-  const std::string modeText(m);  // Init changes the default mode m may refer to
-  const char kind = SingleOption(modeText, kModeLetters, kModeWords);
+  // m may view the default mode, which Init changes: it is not read after this.
+  const char kind = ModeKind(m, plan);
   switch (kind) {
     case 'I':
       return Init(value);

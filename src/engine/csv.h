@@ -13,12 +13,20 @@ namespace gleaner {
 // The longest record OutCSV builds; a field that would make it longer is an error.
 inline constexpr std::size_t kMaxCsvRecordLength = 2'048'000;
 
+// The mode word one call site read on its last call and the mode it names,
+// so a script line that gives the same word again skips reading it.
+struct TCsvModePlan {
+  std::string Word;
+  char Kind = 0;  // 0 until a word was read
+};
+
 // Adds value as a field, or acts on the record, as mode says: a word of
 // "Control Done Init Nulls Quoted Stop Unquoted", optionally led by "+" or "-"
 // (on flag) and ended by "..." (make Quoted/Unquoted the default). An empty
-// mode is the default mode. Example: OutCSV("", "Init"); OutCSV("a", "Quoted");
-// OutCSV("", "Done") writes "a" with its quotes as one line.
-void OutCSV(std::string_view value, std::string_view mode);
+// mode is the default mode. plan, when given, is used and kept up to date.
+// Example: OutCSV("", "Init"); OutCSV("a", "Quoted"); OutCSV("", "Done")
+// writes "a" with its quotes as one line.
+void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan = nullptr);
 
 // Drops the double quotes of quoted fields (a doubled quote inside them is one
 // quote) and puts newSeparator for each oldSeparator found outside quotes.

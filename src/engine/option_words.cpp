@@ -1,7 +1,7 @@
 // Control-setting words: a word is recognised by its first three letters
 // (a two-letter word must equal a whole two-letter option word) and turned
 // into the letter of its option.
-#include <functional>
+#include <cstdint>
 #include <string>
 
 #include "engine/engine_errors.h"
@@ -51,9 +51,12 @@ struct TCachedSetting {
 
 constexpr std::size_t kCacheSize = 32;
 
+// The slot is chosen by the setting's bytes and the word list's address (the
+// callers' lists are constants), which is cheap; the slot's texts decide.
 TCachedSetting& CacheSlot(std::string_view setting, std::string_view words) {
   static TCachedSetting cache[kCacheSize];
-  const std::size_t h = std::hash<std::string_view>{}(setting) ^ std::hash<std::string_view>{}(words);
+  std::size_t h = reinterpret_cast<std::uintptr_t>(words.data()) / 8 + words.size();
+  for (const char c : setting) h = h * 131 + static_cast<unsigned char>(c);
   return cache[h % kCacheSize];
 }
 

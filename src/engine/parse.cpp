@@ -19,10 +19,12 @@ namespace {
 TParseState gState;
 
 // Storage reused from call to call, so that a Parse per record does not allocate.
+// The decapsulators and options in use are those read into Read, or a plan's.
 struct TParseWork {
-  TDecapsulator From;
-  TDecapsulator To;
-  TParseOptions Options;
+  TParsePlan Read;
+  const TDecapsulator* From = &Read.FromPlace;
+  const TDecapsulator* To = &Read.ToPlace;
+  const TParseOptions* Options = &Read.Options;
   std::string Upper;         // the source upper-cased, under IgnoreCase
   std::int64_t FromPos = 0;  // position of the From place
 };
@@ -36,6 +38,10 @@ void ResetState() {
   gState.ToNotEmpty = false;
   gState.EmptyResult = false;
   gWork.FromPos = 0;
+  // A plan of an earlier call may be gone (its script freed): never left in use.
+  gWork.From = &gWork.Read.FromPlace;
+  gWork.To = &gWork.Read.ToPlace;
+  gWork.Options = &gWork.Read.Options;
 }
 
 std::int64_t Length(std::string_view text) { return static_cast<std::int64_t>(text.size()); }
@@ -43,17 +49,57 @@ std::int64_t Length(std::string_view text) { return static_cast<std::int64_t>(te
 // The text the places are searched in: the source itself, or under IgnoreCase
 // an upper-cased copy (same length, so positions carry over to the source).
 std::string_view SearchText(std::string_view source) {
-  if (!gWork.Options.IgnoreCase) return source;
-  if (!gWork.From.Positional) AnsiUpperInPlace(gWork.From.FindString);
-  if (!gWork.To.Positional) AnsiUpperInPlace(gWork.To.FindString);
+  if (!gWork.Options->IgnoreCase) return source;
   gWork.Upper.assign(source);
   AnsiUpperInPlace(gWork.Upper);
   return gWork.Upper;
 }
 
+bool PlanFits(const TParsePlan& plan, const TParseCall& call, bool parseMode) {
+  return plan.Ready && plan.ParseMode == parseMode && plan.From == call.From && plan.To == call.To &&
+         plan.Control == call.Control;
+}
+
+// Reads the call's decapsulators and control setting into read, find
+// strings upper-cased under IgnoreCase.
+void ReadCall(const TParseCall& call, bool parseMode, TParsePlan& read) {
+  ReadDecapsulator(call.From, DecapSide::From, call, read.FromPlace);
+  ReadDecapsulator(call.To, DecapSide::To, call, read.ToPlace);
+  ReadControlSetting(call.Control, parseMode, call, read.Options);
+  if (read.Options.IgnoreCase) {
+    if (!read.FromPlace.Positional) AnsiUpperInPlace(read.FromPlace.FindString);
+    if (!read.ToPlace.Positional) AnsiUpperInPlace(read.ToPlace.FindString);
+  }
+}
+
+// Makes the plan fit the call; a reading that fails leaves it unready.
+void UpdatePlan(const TParseCall& call, bool parseMode, TParsePlan& plan) {
+  if (PlanFits(plan, call, parseMode)) return;
+  plan.Ready = false;
+  ReadCall(call, parseMode, plan);
+  plan.ParseMode = parseMode;
+  plan.From.assign(call.From);
+  plan.To.assign(call.To);
+  plan.Control.assign(call.Control);
+  plan.Ready = true;
+}
+
+// Points the work at the plan, or at settings read for this call alone.
+void UseSettings(const TParseCall& call, bool parseMode, TParsePlan* plan) {
+  if (plan != nullptr) {
+    UpdatePlan(call, parseMode, *plan);
+  } else {
+    ReadCall(call, parseMode, gWork.Read);
+  }
+  const TParsePlan& use = plan != nullptr ? *plan : gWork.Read;
+  gWork.From = &use.FromPlace;
+  gWork.To = &use.ToPlace;
+  gWork.Options = &use.Options;
+}
+
 // To counts as a find string only when it was found; a To forgiven under
 // Relaxed counts as empty, so the result runs to the end of the source.
-bool ToIsFindString() { return gState.ToNotEmpty && !gWork.To.Positional; }
+bool ToIsFindString() { return gState.ToNotEmpty && !gWork.To->Positional; }
 
 // Exclude: the find strings touch or overlap, so nothing lies between them.
 bool NothingBetween() {
@@ -65,8 +111,8 @@ bool NothingBetween() {
 }
 
 void SetRange() {
-  const std::int64_t toLength = ToIsFindString() ? Length(gWork.To.FindString) : 0;
-  if (gWork.Options.Include) {
+  const std::int64_t toLength = ToIsFindString() ? Length(gWork.To->FindString) : 0;
+  if (gWork.Options->Include) {
     gState.StartPos = gWork.FromPos;
     gState.EndPos = ToIsFindString() ? gState.ToPos + toLength - 1 : gState.ToPos;
     return;
@@ -74,7 +120,7 @@ void SetRange() {
   if (!gState.FromNotEmpty) {
     gState.StartPos = 1;
   } else {
-    gState.StartPos = gWork.From.Positional ? gWork.FromPos : gWork.FromPos + Length(gWork.From.FindString);
+    gState.StartPos = gWork.From->Positional ? gWork.FromPos : gWork.FromPos + Length(gWork.From->FindString);
   }
   gState.EndPos = ToIsFindString() ? gState.ToPos - 1 : gState.ToPos;
   gState.EmptyResult = NothingBetween();
@@ -82,21 +128,21 @@ void SetRange() {
 
 // Everything up to the start and end positions; false when the routine stops
 // with an empty result (empty source, From or To not found).
-bool Locate(std::string_view source, const TParseCall& call, bool parseMode) {
+bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TParsePlan* plan = nullptr) {
   ResetState();
   if (source.empty()) return false;
-  ReadDecapsulator(call.From, DecapSide::From, call, gWork.From);
-  ReadDecapsulator(call.To, DecapSide::To, call, gWork.To);
-  ReadControlSetting(call.Control, parseMode, call, gWork.Options);
-  gState.Letters = gWork.Options.Letters;
+  UseSettings(call, parseMode, plan);
+  const TDecapsulator& from = *gWork.From;
+  const TDecapsulator& to = *gWork.To;
+  gState.Letters = gWork.Options->Letters;
   const std::string_view searchText = SearchText(source);
-  const bool relaxed = gWork.Options.Relaxed;
-  gWork.FromPos = FindPlace(gWork.From, DecapSide::From, searchText, relaxed, 0, call);
+  const bool relaxed = gWork.Options->Relaxed;
+  gWork.FromPos = FindPlace(from, DecapSide::From, searchText, relaxed, 0, call);
   if (gWork.FromPos == 0) return false;
-  gState.FromNotEmpty = !gWork.From.FindString.empty();
-  const std::int64_t nextStart = gWork.FromPos + Length(gWork.From.FindString);
-  gState.ToPos = FindPlace(gWork.To, DecapSide::To, searchText, relaxed, nextStart, call);
-  gState.ToNotEmpty = !gWork.To.FindString.empty();
+  gState.FromNotEmpty = !from.FindString.empty();
+  const std::int64_t nextStart = gWork.FromPos + Length(from.FindString);
+  gState.ToPos = FindPlace(to, DecapSide::To, searchText, relaxed, nextStart, call);
+  gState.ToNotEmpty = !to.FindString.empty();
   if (gState.ToPos == 0) {
     if (!relaxed) return false;
     gState.ToPos = Length(source);
@@ -124,7 +170,7 @@ void TakeResult(const std::string& source, std::string& result) {
 // From the start of the From match through the end of the To match, whatever
 // Include or Exclude left in the result.
 void CutStretch(std::string& source) {
-  const std::int64_t count = ToIsFindString() ? Length(gWork.To.FindString) + gState.ToPos - gWork.FromPos
+  const std::int64_t count = ToIsFindString() ? Length(gWork.To->FindString) + gState.ToPos - gWork.FromPos
                                               : gState.ToPos - gWork.FromPos + 1;
   if (count <= 0) return;
   source.erase(static_cast<std::size_t>(gWork.FromPos - 1), static_cast<std::size_t>(count));
@@ -151,18 +197,18 @@ bool PlaceInEmpty(std::string& variable, std::string_view decapsulator, std::str
 const TParseState& LastParse() { return gState; }
 
 void ParseRoutine(std::string& source, std::string_view from, std::string_view to, std::string& result,
-                  std::string_view control) {
+                  std::string_view control, TParsePlan* plan) {
   TEngineState& eng = Eng();
   if (!eng.InternalCall) eng.CurrentCommand = Cmd::Parse;
   const bool parseMode = eng.CurrentCommand == Cmd::Parse;
   const TParseCall call{source, from, to, control};
-  if (!Locate(source, call, parseMode) || !parseMode) {
+  if (!Locate(source, call, parseMode, plan) || !parseMode) {
     result.clear();
     return;
   }
   if (!gState.EmptyResult && gState.StartPos > gState.EndPos) RaiseReversed(call);
   TakeResult(source, result);
-  if (gWork.Options.Cut) CutStretch(source);
+  if (gWork.Options->Cut) CutStretch(source);
 }
 
 std::string Parse(std::string& source, std::string_view from, std::optional<std::string_view> to,

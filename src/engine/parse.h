@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/decapsulator.h"
+
 namespace gleaner {
 
 inline constexpr std::string_view kParseDefaultControl = "Exclude MatchCase";
@@ -34,11 +36,23 @@ struct TParseState {
 };
 const TParseState& LastParse();
 
+// The decapsulators and options one call site read on its last call. They
+// depend only on the three texts and on whether Parse itself runs, so a
+// script line that hands the same texts again skips reading them; different
+// texts are read afresh, with the same errors.
+struct TParsePlan {
+  bool Ready = false;
+  bool ParseMode = false;
+  std::string From, To, Control;   // the texts read
+  TDecapsulator FromPlace, ToPlace;  // find strings upper-cased under IgnoreCase
+  TParseOptions Options;
+};
+
 // The routine: result := the text between the From and To places of source;
 // with Cut the matched stretch is also removed from source. result must not be
-// source itself.
+// source itself. plan, when given, is used and kept up to date.
 void ParseRoutine(std::string& source, std::string_view from, std::string_view to, std::string& result,
-                  std::string_view control);
+                  std::string_view control, TParsePlan* plan = nullptr);
 
 // The Parse command; an absent To is an empty To.
 std::string Parse(std::string& source, std::string_view from,

@@ -9,6 +9,7 @@
 #include "engine/comparisons.h"
 #include "engine/csv.h"
 #include "engine/engine_errors.h"
+#include "engine/engine_state.h"
 #include "engine/field_commands.h"
 #include "engine/file_commands.h"
 #include "engine/lookup_files.h"
@@ -22,6 +23,14 @@
 #include "script/executor.h"
 
 namespace gleaner {
+
+// Settings a line's command has read, kept from run to run of the line.
+struct TCommandPlan {
+  TParsePlan Parse;
+  TCsvModePlan CsvMode;
+  std::string Result;  // the command's result before it is stored
+};
+
 namespace {
 
 using THandler = void (*)(TScriptLine&);
@@ -48,7 +57,7 @@ class TDetached {
     const char* begin = var_.data();
     const char* end = begin + var_.capacity();
     if (v.empty() || before(v.data(), begin) || !before(v.data(), end)) return v;
-    std::string& copy = copies_[used_++];
+    std::string& copy = Copies()[used_++];
     copy.assign(v);
     return copy;
   }
@@ -57,8 +66,13 @@ class TDetached {
   }
 
  private:
+  // Shared by all, as operations never nest; kept, so copying allocates only at first.
+  static std::string* Copies() {
+    static std::string copies[4];  // no operation takes more than four values besides its variable
+    return copies;
+  }
+
   const std::string& var_;
-  std::string copies_[4];  // no operation takes more than four values besides its variable
   int used_ = 0;
 };
 
@@ -77,10 +91,38 @@ void Odb(TScriptLine& line) {
   OutEnd("|");
 }
 
+// Parameter n, or fallback when absent, as Arg gives it (here without an
+// optional in memory on the way, which stalls the hot commands).
+std::string_view ValueOr(TScriptLine& line, int n, std::string_view fallback) {
+  TParm* p = ParmAt(line, n);
+  return p != nullptr ? ParameterValue(*p) : fallback;
+}
+
+TCommandPlan& PlanOf(TScriptLine& line) {
+  if (!line.Plan) line.Plan = std::make_shared<TCommandPlan>();
+  return *line.Plan;
+}
+
+// A single value is handed over as it stands, unless it is the CSV record itself.
 void OutCsvCommand(TScriptLine& line) {
-  std::string value = VarArg(line, 1);
+  TCsvModePlan* plan = &PlanOf(line).CsvMode;
+  const std::string& variable = VarArg(line, 1);
+  if (line.ParmCount <= 2 && &variable != &Eng().Csv.Record) {
+    OutCSV(variable, ValueOr(line, 2, {}), plan);
+    return;
+  }
+  std::string value = variable;
   value += JoinArgs(line, 3);
-  OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view());
+  OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
+}
+
+void ParseCommand(TScriptLine& line) {
+  TCommandPlan& plan = PlanOf(line);
+  std::string& source = VarArg(line, 1);
+  TDetached detach(source);
+  ParseRoutine(source, detach(Arg(line, 2)), detach(ValueOr(line, 3, {})), plan.Result,
+               detach(ValueOr(line, 4, kParseDefaultControl)), &plan.Parse);
+  SetTarget(line, plan.Result);
 }
 
 void ScanPosnCommand(TScriptLine& line) {
@@ -151,10 +193,7 @@ const std::array kCommands = {
                    [](TScriptLine& l) {
                      SetTarget(l, Padded(Arg(l, 1), Arg(l, 2), Arg(l, 3, "Right"), Arg(l, 4, " ")));
                    }},
-    TEngineCommand{Cmd::Parse, 4,
-                   [](TScriptLine& l) {
-                     SetTarget(l, OnVariable(VarArg(l, 1), Parse, Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, kParseDefaultControl)));
-                   }},
+    TEngineCommand{Cmd::Parse, 4, ParseCommand},
     TEngineCommand{Cmd::Que, 4,
                    [](TScriptLine& l) { SetTarget(l, Que(VarArg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
                    [](TScriptLine& l) { SetTarget(l, "Y"); }},

@@ -131,12 +131,16 @@ bool DispatchFlow(TScriptLine& line) {
   }
 }
 
+// The store is looked up only for a line that has an array parameter.
 void ResolveArrays(TScriptLine& line) {
-  TValueStore& store = CompiledScript().Store;
-  for (TParm* p : {line.Target, line.IfLeft, line.IfRight}) {
-    if (p != nullptr) ResolveArrayElement(*p, store);
-  }
-  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) ResolveArrayElement(*p, store);
+  TValueStore* store = nullptr;
+  const auto resolve = [&store](TParm* p) {
+    if (p == nullptr || p->Kind != ElemKind::Array) return;
+    if (store == nullptr) store = &CompiledScript().Store;
+    ResolveArrayElement(*p, *store);
+  };
+  for (TParm* p : {line.Target, line.IfLeft, line.IfRight}) resolve(p);
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) resolve(p);
 }
 
 // If: compare the two values; Otherwise: follow the line before it.
@@ -208,8 +212,9 @@ void Execute(Cmd section) {
   x.NoAdvance = false;
   Eng().ScriptLineNumber = 0;
   if (!EnterStep(section)) return;
+  IEventPump& pump = *Ports().EventPump;  // the front end sets it before any run
   while (x.Current != nullptr) {
-    Ports().EventPump->PumpEvents();
+    pump.PumpEvents();
     if (Eng().CancelRequested) break;
     RunLine(*x.Current);
     if (x.Current == nullptr) break;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@ namespace gleaner {
 
 class TValue;
 class TValueStore;
+struct TCommandPlan;
 
 // Element kinds shared by the lexer and the compiled parameters.
 enum class ElemKind : char {
@@ -52,6 +54,9 @@ struct TScriptLine {
   std::int32_t InnerBlocks = 0;      // Break/Continue: blocks open inside the loop, closed before leaving
   TScriptLine* Prev = nullptr;
   TScriptLine* Next = nullptr;
+  // What the line's engine command read from its settings on its last run
+  // (engine_commands.cpp), made on the first run of a command that keeps one.
+  std::shared_ptr<TCommandPlan> Plan;
 };
 
 // Chooses the element an Array parameter refers to, creating it with the

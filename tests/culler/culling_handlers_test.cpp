@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "culler/cull_run.h"
 
 namespace gleaner::testing {
@@ -182,6 +184,45 @@ TEST_F(CullRun, KeptLinesGoToTheScriptsMainStep) {
   const TCullOutcome run = CullText({"/cat", "", "/NK/FY"}, "cat  \r\ndog\r\n\r\n");
   EXPECT_EQ(run.Output, "TI\r\n<File: " + folder.File("In.txt") + "|cat>\r\n<cat|cat>\r\n<|>\r\nTD\r\n");
   EXPECT_NE(run.Log.find("  Script ............ <dir>/ScrTest.txt\r\n"), std::string::npos) << run.Log;
+}
+
+// The lists' case-blind search against the upper-cased copy a pattern list
+// reads (letters alone mean the same as patterns): the same lines and the
+// same counts, over lines in every letter case, empty and blank lines,
+// trailing spaces, lines that cross the reader's 256 KiB blocks and a last
+// line of the longest length read.
+TEST_F(CullRun, CaseBlindListsAgreeWithTheUpperCasedPath) {
+  std::mt19937 random(77);
+  const char* const words[] = {"cat", "MOOSE", "dog", "elk", "\x8a\x9f", "\x9a\xff", "big", "c@t", "{lk"};
+  std::string input;
+  while (input.size() < 1200 * 1024) {
+    std::string line;
+    const std::size_t wordCount = random() % 200 == 0 ? 12000 : random() % 8;  // some of about 60 KiB
+    for (std::size_t w = 0; w < wordCount; ++w) {
+      std::string word = words[random() % std::size(words)];
+      for (char& c : word) {
+        if (random() % 2 == 0 && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      }
+      line += word + (random() % 3 == 0 ? "" : " ");
+    }
+    input += line + std::string(random() % 3, ' ') + "\r\n";
+  }
+  input += std::string(2048000 - 3, 'x') + "ELk\r\n";
+  const TCullParams lists[] = {
+      {"/cat/moose/\x9a\xff", "/dog/elk", ""},
+      {"/cat&&/\x8a\x9f", "", "/NK"},
+      {"", "/elk/c@t/{LK", "/NS"},
+  };
+  for (const TCullParams& blind : lists) {
+    TCullParams upper = blind;
+    upper.Controls += "/KR/DR";
+    const TCullOutcome expected = CullText(upper, input);
+    const TCullOutcome got = CullText(blind, input);
+    ASSERT_EQ(expected.Stopped, "");
+    EXPECT_GT(expected.Output.size(), 10000u);
+    EXPECT_TRUE(got.Output == expected.Output) << blind.Keep << " " << blind.Delete;
+    EXPECT_EQ(ProcessingPart(got.Log), ProcessingPart(expected.Log));
+  }
 }
 
 }  // namespace

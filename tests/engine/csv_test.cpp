@@ -45,6 +45,16 @@ class OutCsv : public ::testing::Test {
     for (const auto& [value, mode] : steps) OutCSV(value, mode);
     return Eng().Csv.Record;
   }
+  // As a script would: one mode plan per step, kept while the steps run
+  // twice (the second time the plans hold every word); the second record.
+  static std::string BuildPlanned(const Steps& steps) {
+    std::vector<TCsvModePlan> plans(steps.size());
+    for (int pass = 0; pass < 2; ++pass) {
+      Eng().Csv = TCsvState{};
+      for (std::size_t i = 0; i < steps.size(); ++i) OutCSV(steps[i].first, steps[i].second, &plans[i]);
+    }
+    return Eng().Csv.Record;
+  }
 
  private:
   testing::TempFolder folder_;
@@ -90,7 +100,36 @@ TEST_F(OutCsv, Records) {
         {"cd", "Quoted"}},
        "a;\"\""},
   };
-  for (std::size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(Build(cases[i].first), cases[i].second) << i;
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(Build(cases[i].first), cases[i].second) << i;
+    EXPECT_EQ(BuildPlanned(cases[i].first), cases[i].second) << i;
+  }
+}
+
+// One plan handed changing words, the default mode changing under an empty
+// word, and a failing word that is reported on every call.
+TEST_F(OutCsv, PlanFollowsTheWordsItIsGiven) {
+  TCsvModePlan plan;
+  Eng().Csv = TCsvState{};
+  OutCSV("", "Init", &plan);
+  for (const char* mode : {"Quoted", "Unquoted...", "", "Quoted...", "", "+Unq", "-Quo", "Quoted"}) {
+    OutCSV("a", mode, &plan);
+  }
+  EXPECT_EQ(Eng().Csv.Record, "\"a\",a,a,\"a\",\"a\",a");
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(ErrorText([&] { OutCSV("a", "Bogus", &plan); }),
+              "Unrecognized word (BOGUS) in OutCSV control setting:  'Bogus'\r\n\r\n"
+              "Available options are:  Control Done Init Nulls Quoted Stop Unquoted");
+  }
+}
+
+// A field taken from the record itself is added as the record stood.
+TEST_F(OutCsv, FieldFromTheRecordItself) {
+  Build({{"", "Init"}, {"ab", "Unquoted"}});
+  OutCSV(Eng().Csv.Record, "Quoted");
+  EXPECT_EQ(Eng().Csv.Record, "ab,\"ab\"");
+  OutCSV(std::string_view(Eng().Csv.Record).substr(3, 4), "Unquoted");
+  EXPECT_EQ(Eng().Csv.Record, "ab,\"ab\",\"ab\"");
 }
 
 TEST_F(OutCsv, DoneWritesAndKeepsTheRecord) {

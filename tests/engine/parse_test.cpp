@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
@@ -198,6 +199,65 @@ TEST_F(ParseTest, ErrorsNameTheCallingCommand) {
   // The mark is still set from that error: setting it again is an internal error naming the command.
   EXPECT_EQ(ErrorText([&] { FindPosn(target, "abc", "b"); }), "PE-IC\r\n\r\nFindPosn");
   EXPECT_EQ(Eng().ErrorKind, kErrInternal);
+}
+
+// A call site's plan against reading every call afresh: the same results, the
+// same source after Cut and the same positions, whether the settings repeat
+// (the plan is used) or change from call to call (it is read again).
+TEST_F(ParseTest, PlannedCallsAgreeWithFreshOnes) {
+  const struct {
+    const char *from, *to, *control;
+  } settings[] = {
+      {"Name: ", ",", ""},        {", ", "@*;", ""},           {"age: ", "@*;", "IgnoreCase"},
+      {"<*a", ">*;", "Include"},  {"2*, ", "", "Cut"},         {"-3", "", "Relaxed"},
+      {"", ";", "Cut Relaxed Ign"}, {"3", "7", "Include Cut"}, {"X", "Y", "Relaxed IgnoreCase Cut"},
+  };
+  const char* const sources[] = {"Name: Walker, Deborah; Age: 57; City: Vilnius", "name: a, b; AGE: 9;",
+                                 "aaa;bbb;a;", "x", "", "Xy, zY; age: 1, 2, 3; y"};
+  TParsePlan shared;
+  std::vector<TParsePlan> own(std::size(settings));
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const char* text : sources) {
+      for (std::size_t i = 0; i < std::size(settings); ++i) {
+        const auto& s = settings[i];
+        // The result, or the error, and the source afterwards.
+        const auto run = [&](TParsePlan* plan) {
+          std::string source = text, result;
+          try {
+            ParseRoutine(source, s.from, s.to, result, s.control, plan);
+          } catch (const EParse& e) {
+            result = e.what();
+          }
+          return result + "|" + source + "|" + std::to_string(LastParse().StartPos) + "-" +
+                 std::to_string(LastParse().EndPos) + LastParse().Letters;
+        };
+        const std::string fresh = run(nullptr);
+        EXPECT_EQ(run(&own[i]), fresh) << text << " / " << s.from;
+        EXPECT_EQ(run(&shared), fresh) << text << " / " << s.from;
+      }
+    }
+  }
+}
+
+// A setting that fails is never kept: every call reports it again, with the
+// source of that call, and a good setting afterwards is read and used.
+TEST_F(ParseTest, PlannedCallsReportEveryFailure) {
+  TParsePlan plan;
+  std::string result;
+  for (const char* source : {"abc", "xyz"}) {
+    std::string text = source;
+    EXPECT_EQ(ErrorText([&] { ParseRoutine(text, "0*a", "", result, "", &plan); }),
+              "Error in Parse command\r\n\r\nInvalid decapsulator: 0*a\r\n"
+              "0 (zero) cannot be used as an occurrence number\r\n\r\n"
+              "Parameters:\r\nParm1: '" + std::string(source) + "'\r\nParm2: '0*a'\r\nParm3: ''\r\nParm4: ''");
+    EXPECT_FALSE(plan.Ready);
+  }
+  std::string text = "abc";
+  ParseRoutine(text, "a", "c", result, "", &plan);
+  EXPECT_EQ(result, "b");
+  EXPECT_EQ(ErrorText([&] { ParseRoutine(text, "a", "c", result, "Inc Exc", &plan); }),
+            "Error in Parse command\r\n\r\nAmbiguous control setting\r\nYou must specify either Exclude or "
+            "Include\r\n\r\nParameters:\r\nParm1: 'abc'\r\nParm2: 'a'\r\nParm3: 'c'\r\nParm4: 'Inc Exc'");
 }
 
 }  // namespace

@@ -224,5 +224,22 @@ TEST_F(ScriptRun, CancelBetweenLinesKeepsTheOutput) {
   EXPECT_EQ(testing::ReadFile(Home("Out.txt")).substr(0, 6), "a\r\nb\r\n");
 }
 
+// Parse and OutCSV lines handed other settings on every record: each record
+// is read with its own, never with those a line kept from the record before.
+TEST_F(ScriptRun, CommandSettingsFollowEveryRecord) {
+  const std::string script =
+      "R = $Data\nS = Parse R '' '|' 'Cut'\nF = Parse R '' '|' 'Cut'\nT = Parse R '' '|' 'Cut'\n"
+      "C = Parse R '' '|' 'Cut'\nP = Parse S F T C\n"
+      "OutCSV '' 'Init'\nOutCSV P R\nOutCSV S 'Unquoted'\nOutCSV '' 'Done'\n";
+  const std::string input =
+      "Name: W, D|Name: |,||Quoted\r\na;b;c|;|@*;||Unquoted\r\nAbC|b|||Quoted...\r\n"
+      "AbC|B||IgnoreCase|\r\nAbC|B|||Unq\r\n";
+  EXPECT_EQ(Run(script, input), "\"W\",Name: W, D\r\nb,a;b;c\r\n\"C\",AbC\r\n\"C\",AbC\r\n,AbC\r\n");
+  EXPECT_EQ(RunError(script, "abc|b|||Quoted\r\nabc|0*b|||Quoted\r\n"),
+            "Error in Parse command\r\n\r\nInvalid decapsulator: 0*b\r\n"
+            "0 (zero) cannot be used as an occurrence number\r\n\r\n"
+            "Parameters:\r\nParm1: 'abc'\r\nParm2: '0*b'\r\nParm3: ''\r\nParm4: ''");
+}
+
 }  // namespace
 }  // namespace gleaner

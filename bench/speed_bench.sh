@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Times the culler program beside its peers on generated data, all in one
+# hyperfine run per workload, after checking that every command writes the
+# same bytes as culler:
+#   log     100 MB log, keep /cat/moose, delete /dog/elk, no script;
+#           peers: grep | grep -v | sed, and rg | rg -v | rg (trimming)
+#   people  50 MB "Name: ..; Age: ..; City: .." lines to CSV by a script;
+#           peers: mawk, gawk
+#   copy    the people file copied with no script and no lists; peer: dd bs=1M
+# Usage: bench/speed_bench.sh [culler] [other culler ...]
+#   The first culler (default build-rel/bin/culler) is the one the ratios
+#   are taken against; further ones (an older build, say) run in the same
+#   hyperfine run. Set RUNS (default 7) and WORK (default /tmp/speed-bench).
+# Run by hand, with an optimised build; never as a test.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+work=${WORK:-/tmp/speed-bench}
+runs=${RUNS:-7}
+cullers=("$@")
+[ ${#cullers[@]} -gt 0 ] || cullers=("$root/build-rel/bin/culler")
+
+need() {
+  local missing=()
+  for tool in hyperfine mawk gawk rg jq g++; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+  [ ${#missing[@]} -eq 0 ] && return
+  local packages=${missing[*]}
+  packages=${packages/rg/ripgrep}
+  apt-get install -y $packages >/dev/null
+}
+
+generate() {
+  mkdir -p "$work/home"
+  g++ -O2 -std=c++20 -o "$work/speed_data" "$here/speed_data.cpp"
+  [ -s "$work/log.txt" ] || "$work/speed_data" log "$work/log.txt"
+  [ -s "$work/people.txt" ] || "$work/speed_data" people "$work/people.txt"
+  cat >"$work/ScrPeople.txt" <<'EOF'
+Sur = Parse $Data 'Name: ' ','
+First = Parse $Data ', ' '@*;'
+Age = Parse $Data 'Age: ' '@*;'
+OutCSV '' 'Init'
+OutCSV Sur 'Quoted'
+OutCSV First 'Quoted'
+OutCSV Age 'Unquoted'
+OutCSV '' 'Done'
+EOF
+}
+
+# The shell command of culler number $1 for a workload, writing to $3.
+culler_command() {
+  local binary=${cullers[$1]} workload=$2 out=$3
+  local base="GLEANER_HOME=$work/home $binary /O$out /EN /AN /R /CA"
+  case $workload in
+    log) echo "$base /I$work/log.txt /SNone /X/cat/moose /Y/dog/elk /Z" ;;
+    people) echo "$base /I$work/people.txt /S$work/ScrPeople.txt /X /Y /Z" ;;
+    copy) echo "$base /I$work/people.txt /SNone /X /Y /Z" ;;
+  esac
+}
+
+# Peer commands of a workload as "name|command" lines, writing to $2 with
+# "@" standing for the command's name.
+peers() {
+  local workload=$1 out=$2
+  case $workload in
+    log)
+      echo "grep|LC_ALL=C grep -i -F -e cat -e moose $work/log.txt | LC_ALL=C grep -v -i -F -e dog -e elk | LC_ALL=C sed 's/ *\r\$/\r/' >$out"
+      echo "rg|rg -i -F -e cat -e moose $work/log.txt | rg -v -i -F -e dog -e elk | rg --passthru -r \$'\\r' ' +\\r\$' >$out"
+      ;;
+    people)
+      local awk='BEGIN { FS = "; " } { sub(/\r$/, ""); n = substr($1, 7); c = index(n, ", "); printf "\"%s\",\"%s\",%s\r\n", substr(n, 1, c - 1), substr(n, c + 2), substr($2, 6) }'
+      echo "mawk|mawk '$awk' $work/people.txt >$out"
+      echo "gawk|LC_ALL=C gawk '$awk' $work/people.txt >$out"
+      ;;
+    copy) echo "dd|dd if=$work/people.txt of=$out bs=1M status=none" ;;
+  esac
+}
+
+# Every command of a workload as "name|command" lines, writing to $2.
+commands() {
+  local workload=$1 out=$2
+  for i in "${!cullers[@]}"; do echo "culler$i|$(culler_command "$i" "$workload" "${out/@/culler$i}")"; done
+  peers "$workload" "$out" | while IFS='|' read -r name command; do echo "$name|${command//@/$name}"; done
+}
+
+# Runs every command once and compares its output with the first culler's.
+check_identical() {
+  local workload=$1 reference="$work/out-$workload-culler0.txt"
+  while IFS='|' read -r name command; do
+    bash -c "$command"
+    cmp -s "$reference" "$work/out-$workload-$name.txt" || { echo "$name differs from culler0 on $workload"; exit 1; }
+  done < <(commands "$workload" "$work/out-$workload-@.txt")
+  echo "$workload: outputs identical ($(wc -l <"$reference") lines)"
+}
+
+time_workload() {
+  local workload=$1 args=()
+  while IFS='|' read -r name command; do args+=(-n "$name" "$command"); done \
+    < <(commands "$workload" "$work/out-timed-@.txt")
+  hyperfine --shell=bash --style none --warmup 1 --runs "$runs" --export-json "$work/$workload.json" \
+    "${args[@]}" >/dev/null
+  # CPU time (user + system, all processes of a pipeline) is the steadier
+  # measure on a machine shared with other work.
+  jq -r --arg w "$workload" '.results as $r | ($r[0].median) as $c | ($r[0].user + $r[0].system) as $cc |
+    $r[] | (.user + .system) as $cpu |
+    "\($w)\t\(.command)\t\(.median * 1000 | round) ms\t\($c / .median * 100 | round / 100)\t\($cpu * 1000 | round) ms\t\($cc / $cpu * 100 | round / 100)"' \
+    "$work/$workload.json"
+}
+
+need
+generate
+for i in "${!cullers[@]}"; do echo "culler$i = ${cullers[$i]}"; done
+for workload in log people copy; do check_identical "$workload"; done
+printf 'workload\tcommand\tmedian\tculler0 / this\tcpu\tculler0 cpu / this\n'
+for workload in log people copy; do time_workload "$workload"; done

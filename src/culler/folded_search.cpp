@@ -1,0 +1,115 @@
+// Case-blind term search. The wide test only narrows the places: a line byte
+// passes when it equals the anchor with bit 0x20 forced on, which every byte
+// that upper-cases to the anchor does for nearly all letters of the code page
+// (they differ from their upper case in that bit alone), and some other bytes
+// do too; the full comparison through the upper-case table decides. A term
+// whose first or last letter has another lower-case form (the pair Š/š, for
+// one) is searched place by place.
+#include "culler/folded_search.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <utility>
+
+#include "foundation/win1252.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace gleaner {
+namespace {
+
+const std::array<std::uint8_t, 256>& UpperTable() {
+  static const std::array<std::uint8_t, 256> table = [] {
+    std::array<std::uint8_t, 256> built{};
+    for (std::size_t c = 0; c < built.size(); ++c) {
+      built[c] = static_cast<std::uint8_t>(AnsiUpper(static_cast<char>(c)));
+    }
+    return built;
+  }();
+  return table;
+}
+
+}  // namespace
+
+TFoldedTerm::TFoldedTerm(std::string upperTerm) : term_(std::move(upperTerm)) {
+  wide_ = AnchorFor(term_.front(), first_) && AnchorFor(term_.back(), last_);
+}
+
+// Every byte that upper-cases to upper must pass the anchor's test; the
+// mask 0x20 is tried only when the plain equality test would miss one.
+bool TFoldedTerm::AnchorFor(char upper, TAnchor& anchor) {
+  const auto u = static_cast<std::uint8_t>(upper);
+  const auto& table = UpperTable();
+  for (const std::uint8_t mask : {std::uint8_t{0}, std::uint8_t{0x20}}) {
+    bool all = true;
+    for (std::size_t b = 0; b < table.size() && all; ++b) {
+      if (table[b] == u) all = (b | mask) == (u | mask);
+    }
+    if (all) {
+      anchor = {mask, static_cast<std::uint8_t>(u | mask)};
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TFoldedTerm::MatchesAt(const char* at) const {
+  const auto& table = UpperTable();
+  for (std::size_t k = 0; k < term_.size(); ++k) {
+    if (table[static_cast<std::uint8_t>(at[k])] != static_cast<std::uint8_t>(term_[k])) return false;
+  }
+  return true;
+}
+
+// The plain search of every place from "from" on.
+bool TFoldedTerm::ScanFrom(std::string_view line, std::size_t from) const {
+  if (line.size() < term_.size()) return false;
+  const std::size_t lastPlace = line.size() - term_.size();
+  for (std::size_t i = from; i <= lastPlace; ++i) {
+    if (MatchesAt(line.data() + i)) return true;
+  }
+  return false;
+}
+
+// Tries 16 places at a time while both loads stay inside the line, the last
+// 16 overlapping the ones before; returns the first place not tried.
+std::size_t TFoldedTerm::WideScan(std::string_view line, bool& found) const {
+  found = false;
+#if defined(__SSE2__)
+  const std::size_t span = term_.size() - 1;
+  if (!wide_ || line.size() < span + 16) return 0;
+  const __m128i firstMask = _mm_set1_epi8(static_cast<char>(first_.Mask));
+  const __m128i firstValue = _mm_set1_epi8(static_cast<char>(first_.Value));
+  const __m128i lastMask = _mm_set1_epi8(static_cast<char>(last_.Mask));
+  const __m128i lastValue = _mm_set1_epi8(static_cast<char>(last_.Value));
+  const std::size_t finalBlock = line.size() - span - 16;
+  for (std::size_t i = 0;; i = std::min(i + 16, finalBlock)) {
+    const char* at = line.data() + i;
+    const __m128i head = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + span));
+    const __m128i both = _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(head, firstMask), firstValue),
+                                       _mm_cmpeq_epi8(_mm_or_si128(tail, lastMask), lastValue));
+    for (unsigned bits = static_cast<unsigned>(_mm_movemask_epi8(both)); bits != 0; bits &= bits - 1) {
+      if (MatchesAt(at + std::countr_zero(bits))) {
+        found = true;
+        return i;
+      }
+    }
+    if (i == finalBlock) return line.size();
+  }
+#else
+  (void)line;
+  return 0;
+#endif
+}
+
+bool TFoldedTerm::In(std::string_view line) const {
+  bool found = false;
+  const std::size_t rest = WideScan(line, found);
+  return found || ScanFrom(line, rest);
+}
+
+}  // namespace gleaner
