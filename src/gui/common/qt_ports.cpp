@@ -1,11 +1,11 @@
 // Qt implementations of the desktop ports.
-#include "gui/qt_ports.h"
+#include "gui/common/qt_ports.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
 
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace gleaner {
 
