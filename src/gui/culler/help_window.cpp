@@ -26,7 +26,6 @@ const QColor kHeadingColour(0, 0, 0x70);
 
 TfrmHelpWindow::TfrmHelpWindow(QWidget* owner) : QDialog(owner), placement_(*this, "frmHelpWindow") {
   setObjectName("frmHelpWindow");
-  setWindowTitle(owner != nullptr ? owner->windowTitle() : QString());
   lblCaption_ = new QLabel(this);
   lblCaption_->setObjectName("lblCaption");
   QFont captionFont = lblCaption_->font();
@@ -53,7 +52,10 @@ TfrmHelpWindow::TfrmHelpWindow(QWidget* owner) : QDialog(owner), placement_(*thi
   resize(metrics.horizontalAdvance(QString(84, 'M')) + 40, metrics.lineSpacing() * 30);
 }
 
-void TfrmHelpWindow::SetCaption(const std::string& caption) { lblCaption_->setText(FromAnsi(caption)); }
+void TfrmHelpWindow::SetCaption(const std::string& caption) {
+  setWindowTitle(FromAnsi(caption));
+  lblCaption_->setText(FromAnsi(caption));
+}
 
 void TfrmHelpWindow::AddLines(const std::vector<THelpLine>& lines) {
   for (const THelpLine& line : lines) {
@@ -70,10 +72,12 @@ void TfrmHelpWindow::AddBlock(const QString& text, const QTextCharFormat& format
 }
 
 QTextCharFormat TfrmHelpWindow::HeadingFormat() const {
+  // Where Arial is missing, the font matcher substitutes a like face.
+  QFont font("Arial");
+  font.setBold(true);
+  font.setPointSizeF(std::round(redInfo_->font().pointSizeF() * kHeadingScale));
   QTextCharFormat heading;
-  heading.setFontWeight(QFont::Bold);
-  heading.setFontFamilies({"Arial", "Liberation Sans", "sans-serif"});
-  heading.setFontPointSize(std::round(redInfo_->font().pointSizeF() * kHeadingScale));
+  heading.setFont(font);
   heading.setForeground(kHeadingColour);
   return heading;
 }

@@ -59,7 +59,7 @@ TReportForm::TReportForm(const char* formName, QWidget* owner)
   layout->addWidget(memMsg_, 1);
   layout->addLayout(buttons);
   const int em = fontMetrics().horizontalAdvance('M');
-  resize(em * 36, em * 24);
+  resize(em * 50, em * 36);
 }
 
 QLabel* TReportForm::AddPair(QGridLayout& grid, int row, const char* caption, const char* valueName) {

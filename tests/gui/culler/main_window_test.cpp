@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -24,6 +25,7 @@
 #include "gui/culler/culler_window_fixture.h"
 #include "gui/culler/help_window.h"
 #include "gui/culler/report_form.h"
+#include "gui/viewer/text_browse_window.h"
 
 namespace gleaner::testing {
 namespace {
@@ -77,14 +79,28 @@ TEST_F(CullerWindow, FirstStartShowsTheDefaultsWithTheirCaptionsAndHints) {
 
 TEST_F(CullerWindow, TheConfigSectionCaptionsTheOptionAndALogoReplacesTheBanner) {
   WriteFile(home.File("ScrCfg.txt"), "Config\n$CfgCaptionX = 'Keep &words'\n$CfgEnableOptionY = 'N'\nEnd\n");
-  WriteFile(home.File("Logo-Culler.bmp"), "not a picture");
+  QImage logo(12, 7, QImage::Format_RGB32);
+  logo.fill(Qt::red);
+  ASSERT_TRUE(logo.save(QString::fromStdString(home.File("Logo-Culler.bmp")), "BMP"));
   Open({"/SScrCfg.txt"});
   ASSERT_TRUE(WaitUntilIdle());
   EXPECT_EQ(Control<QLabel>("lblParameterX").text(), "Keep &words");
   EXPECT_FALSE(Control("cboParameterY").isEnabled());
   EXPECT_EQ(BoxText("cboParameterY"), "(Not used by this application)");
-  // A logo that does not load leaves the drawn banner.
-  EXPECT_FALSE(Control<QLabel>("imgBanner").pixmap().isNull());
+  EXPECT_EQ(Control<QLabel>("imgBanner").pixmap().size(), QSize(12, 7));
+  EXPECT_TRUE(dialogs.empty());
+}
+
+TEST_F(CullerWindow, AutoviewShowsTheOutputInTheViewerAfterTheRun) {
+  Open({"/IIn.txt", "/OOut.txt", "/SNone", "/AY", "/R"});
+  ASSERT_TRUE(WaitUntilIdle());
+  std::vector<TfrmTextBrowse*> viewers;  // (the window class has no meta-object of its own)
+  for (QWidget* child : Window().findChildren<QWidget*>()) {
+    if (auto* viewer = dynamic_cast<TfrmTextBrowse*>(child)) viewers.push_back(viewer);
+  }
+  ASSERT_EQ(viewers.size(), 1u);
+  EXPECT_EQ(viewers[0]->windowTitle(), "Culler - View Output");
+  EXPECT_EQ(viewers[0]->Browse().Setup().FileName, home.File("Out.txt"));
   EXPECT_TRUE(dialogs.empty());
 }
 
@@ -148,6 +164,32 @@ TEST_F(CullerWindow, TheBusyDisplayShowsDuringARunAndCancelKeepsTheOutput) {
   EXPECT_EQ(big.compare(0, out.size(), out), 0);
   EXPECT_FALSE(Shown("btnCancel") || Shown("barProgress"));
   EXPECT_TRUE(Shown("imgBanner") && Control("btnStart").isEnabled());
+}
+
+TEST_F(CullerWindow, ClosingTheFormDuringARunCancelsItAndClosesAfterwards) {
+  std::string lines;
+  for (int i = 0; i < 300000; ++i) lines += "row " + std::to_string(i) + "\r\n";
+  WriteFile(home.File("Big.txt"), lines);
+  const TQtPorts qtPorts;
+  Open({"/IBig.txt", "/OOut.txt", "/SNone", "/AN"});
+  int closed = 0;
+  Window().OnClosed = [&] { ++closed; };
+  bool openWhileBusy = false;
+  QTimer watch;
+  watch.setInterval(5);
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (Eng().BytesOut == 0 || openWhileBusy || closed > 0) return;
+    Window().close();
+    openWhileBusy = Window().isVisible();
+  });
+  watch.start();
+  QTest::mouseClick(&Control<QPushButton>("btnStart"), Qt::LeftButton);
+  ASSERT_TRUE(WaitUntil([&] { return closed > 0; }));
+  EXPECT_TRUE(openWhileBusy);
+  EXPECT_FALSE(Window().isVisible());
+  ASSERT_EQ(Kinds(), std::vector<std::string>{"message"});
+  EXPECT_EQ(dialogs[0].Text, "Processing cancelled\n\nOutput may be incomplete  ");
+  EXPECT_LT(ReadFile(home.File("Out.txt")).size(), lines.size());
 }
 
 TEST_F(CullerWindow, ACompileErrorShowsTheReportFormAndWritesTheErrorLog) {
@@ -240,6 +282,8 @@ TEST_F(CullerWindow, TheCommandLineHelpOpensInTheHelpWindowAndTheFormStillOpens)
   EXPECT_EQ(dialogs[1].Text, "Unrecognized command-line switch:  /Q");
   EXPECT_EQ(firstLine, "Command Line Parameter Summary");
   EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+  EXPECT_EQ(heading.font().family(), "Arial");
+  EXPECT_GT(heading.font().pointSizeF(), body.font().pointSizeF());
   EXPECT_EQ(heading.foreground().color(), QColor(0, 0, 0x70));
   EXPECT_NE(body.fontWeight(), QFont::Bold);
   EXPECT_TRUE(Window().isVisible());
