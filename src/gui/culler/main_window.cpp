@@ -38,6 +38,14 @@ void KeepPlaceWhenHidden(QWidget& widget) {
 
 constexpr int kTimerPeriods[] = {50, 100, 25};  // AutoStart, Progress, RunConfig
 
+// The four file rows: label, box, chooser button, View button.
+constexpr TFileRow kFileRows[] = {
+    {"lblInputFile", "cboInputFile", "btnNavInput", "btnBrowseInput", TFileBox::Input},
+    {"lblOutputFile", "cboOutputFile", "btnNavOutput", "btnBrowseOutput", TFileBox::Output},
+    {"lblScriptFile", "cboScriptFile", "btnNavScript", "btnBrowseScript", TFileBox::Script},
+    {"lblSupportFile", "cboSupportFile", "btnNavSupport", "btnBrowseSupport", TFileBox::Support},
+};
+
 }  // namespace
 
 TfrmStartUp::TfrmStartUp()
@@ -122,8 +130,8 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
   auto* grid = new QGridLayout(holder);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setColumnStretch(1, 1);
-  AddFileRow(*grid, 0, "lblInputFile", "cboInputFile", "btnNavInput", "btnBrowseInput");
-  AddFileRow(*grid, 1, "lblOutputFile", "cboOutputFile", "btnNavOutput", "btnBrowseOutput");
+  AddFileRow(*grid, 0, kFileRows[0]);
+  AddFileRow(*grid, 1, kFileRows[1]);
   auto* checks = new QHBoxLayout;
   for (const char* name : {"chkBrowseOutput", "chkAppendOutput"}) {
     auto* check = Named(new QCheckBox(holder), name);
@@ -133,8 +141,8 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
   }
   checks->addStretch(1);
   grid->addLayout(checks, 2, 1);
-  AddFileRow(*grid, 3, "lblScriptFile", "cboScriptFile", "btnNavScript", "btnBrowseScript");
-  AddFileRow(*grid, 4, "lblSupportFile", "cboSupportFile", "btnNavSupport", "btnBrowseSupport");
+  AddFileRow(*grid, 3, kFileRows[2]);
+  AddFileRow(*grid, 4, kFileRows[3]);
   grid->setRowMinimumHeight(5, fontMetrics().height() / 2);
   for (int i = 0; i < 3; ++i) AddParameterRow(*grid, 6 + i, "XYZ"[i]);
   widgets_["lblOutputFile"]->installEventFilter(this);
@@ -153,30 +161,24 @@ QComboBox* TfrmStartUp::AddBox(const char* name) {
   return box;
 }
 
-void TfrmStartUp::AddFileRow(QGridLayout& grid, int row, const char* label, const char* box, const char* nav,
-                             const char* view) {
-  auto* caption = Named(new QLabel(this), label);
-  QComboBox* combo = AddBox(box);
+void TfrmStartUp::AddFileRow(QGridLayout& grid, int row, const TFileRow& names) {
+  auto* caption = Named(new QLabel(this), names.Label);
+  QComboBox* combo = AddBox(names.Box);
   caption->setBuddy(combo);
-  widgets_[label] = caption;
+  widgets_[names.Label] = caption;
   grid.addWidget(caption, row, 0);
   grid.addWidget(combo, row, 1);
-  auto* chooser = Named(new QToolButton(this), nav);
+  const TFileBox which = names.Which;
+  auto* chooser = Named(new QToolButton(this), names.Nav);
   chooser->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
   chooser->setAccessibleName("Choose a file");
   KeepPlaceWhenHidden(*chooser);
-  widgets_[nav] = chooser;
-  grid.addWidget(chooser, row, 2);
-  grid.addWidget(AddButton(view, {}), row, 3);
-  static const std::map<std::string, TFileBox, std::less<>> kBoxes = {{"cboInputFile", TFileBox::Input},
-                                                                      {"cboOutputFile", TFileBox::Output},
-                                                                      {"cboScriptFile", TFileBox::Script},
-                                                                      {"cboSupportFile", TFileBox::Support}};
-  const TFileBox which = kBoxes.at(box);
   connect(chooser, &QToolButton::clicked, this,
           [this, which] { Call([which](TRunController& c) { c.ChooseFile(which); }); });
-  connect(static_cast<QPushButton*>(widgets_[view]), &QPushButton::clicked, this,
-          [this, which] { Call([which](TRunController& c) { c.ViewFile(which); }); });
+  widgets_[names.Nav] = chooser;
+  grid.addWidget(chooser, row, 2);
+  grid.addWidget(AddButton(names.View, [this, which] { Call([which](TRunController& c) { c.ViewFile(which); }); }),
+                 row, 3);
 }
 
 void TfrmStartUp::AddParameterRow(QGridLayout& grid, int row, char letter) {

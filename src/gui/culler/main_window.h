@@ -28,9 +28,19 @@ class QTimer;
 
 namespace gleaner {
 class TRunController;
+enum class TFileBox;
 }
 
 namespace gleaner::culler {
+
+// One file row of the form: its controls' names and the box it serves.
+struct TFileRow {
+  const char* Label;
+  const char* Box;
+  const char* Nav;   // the chooser button
+  const char* View;  // the View button
+  TFileBox Which;
+};
 
 class TfrmCrashAndStop;
 class TfrmCrash;
@@ -78,8 +88,7 @@ class TfrmStartUp final : public QWidget, public IMainView {
   QWidget* BuildBoxGrid();
   QWidget* BuildButtonRow();
   QComboBox* AddBox(const char* name);
-  void AddFileRow(QGridLayout& grid, int row, const char* label, const char* box, const char* nav,
-                  const char* view);
+  void AddFileRow(QGridLayout& grid, int row, const TFileRow& names);
   void AddParameterRow(QGridLayout& grid, int row, char letter);
   QWidget* AddButton(const char* name, const std::function<void()>& action);
   void ConnectBox(QComboBox& box);
