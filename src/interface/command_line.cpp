@@ -99,18 +99,18 @@ TNext OneParameter(const std::string& param, TMainForm& form, IMainView& view, T
 class THelpPage {
  public:
   void Heading(std::string_view text) {
-    if (!first_) lines_.emplace_back();
+    if (!first_) Line("");
     first_ = false;
-    lines_.emplace_back(text);
-    lines_.emplace_back();
+    lines_.push_back({std::string(text), true});
+    Line("");
   }
-  void Line(std::string_view text) { lines_.emplace_back(text); }
+  void Line(std::string_view text) { lines_.push_back({std::string(text), false}); }
   // Twelve em dashes, two spaces, sixty-six em dashes.
-  void Separator() { lines_.push_back(std::string(12, '\x97') + "  " + std::string(66, '\x97')); }
-  std::vector<std::string> Take() { return std::move(lines_); }
+  void Separator() { Line(std::string(12, '\x97') + "  " + std::string(66, '\x97')); }
+  std::vector<THelpLine> Take() { return std::move(lines_); }
 
  private:
-  std::vector<std::string> lines_;
+  std::vector<THelpLine> lines_;
   bool first_ = true;
 };
 
@@ -197,7 +197,7 @@ TCommandLineResult ProcessCommandLine(const std::vector<std::string>& params, TM
 
 std::string CommandLineHelpCaption() { return EngineInfo().CfgProgramName + " - Command Line Help"; }
 
-std::vector<std::string> CommandLineHelpLines() {
+std::vector<THelpLine> CommandLineHelpPage() {
   THelpPage page;
   SwitchSummary(page);
   CloseSwitchNotes(page);
@@ -205,8 +205,14 @@ std::vector<std::string> CommandLineHelpLines() {
   return page.Take();
 }
 
+std::vector<std::string> CommandLineHelpLines() {
+  std::vector<std::string> texts;
+  for (THelpLine& line : CommandLineHelpPage()) texts.push_back(std::move(line.Text));
+  return texts;
+}
+
 void ShowCommandLineHelp(IMainView& view, const std::string& caption) {
-  view.ShowHelpText(caption, CommandLineHelpLines());
+  view.ShowHelpText(caption, CommandLineHelpPage());
 }
 
 }  // namespace gleaner

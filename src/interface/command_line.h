@@ -30,7 +30,9 @@ TCommandLineResult ProcessCommandLine(const std::vector<std::string>& params, TM
 
 // The help page's caption for /?: CfgProgramName + " - Command Line Help".
 std::string CommandLineHelpCaption();
-// The lines of the help page (Windows-1252 text).
+// The lines of the help page (Windows-1252 text), headings marked.
+std::vector<THelpLine> CommandLineHelpPage();
+// Their texts alone.
 std::vector<std::string> CommandLineHelpLines();
 void ShowCommandLineHelp(IMainView& view, const std::string& caption);
 

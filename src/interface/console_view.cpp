@@ -90,9 +90,9 @@ void TConsoleView::ShowReportForm(const std::string& title, const TReportFormDat
   err_ << TerminalText(data.Message) << '\n' << std::flush;
 }
 
-void TConsoleView::ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) {
+void TConsoleView::ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) {
   out_ << Win1252ToUtf8(caption) << "\n\n";
-  for (const std::string& line : lines) out_ << Win1252ToUtf8(line) << '\n';
+  for (const THelpLine& line : lines) out_ << Win1252ToUtf8(line.Text) << '\n';
   out_ << std::flush;
 }
 

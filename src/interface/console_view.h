@@ -26,7 +26,7 @@ class TConsoleView final : public IMainView {
   void ShowPlainMessage(const std::string& title, const std::string& text) override;
   bool AskOkCancel(const std::string& title, const std::string& text) override;
   void ShowReportForm(const std::string& title, const TReportFormData& data) override;
-  void ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) override;
+  void ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) override;
   void FocusBox(const std::string&) override {}
   std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                         const std::string& initialFolder) override;

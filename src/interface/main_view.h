@@ -22,6 +22,12 @@ struct TReportFormData {
   std::string Message;
 };
 
+// A line of the help text window; headings get the window's heading style.
+struct THelpLine {
+  std::string Text;
+  bool Heading = false;
+};
+
 class IMainView {
  public:
   virtual ~IMainView() = default;
@@ -32,7 +38,7 @@ class IMainView {
   // The error report form, shown modally until OK.
   virtual void ShowReportForm(const std::string& title, const TReportFormData& data) = 0;
   // A modal window with a page of text (command line help, about pages).
-  virtual void ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) = 0;
+  virtual void ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) = 0;
   virtual void FocusBox(const std::string& name) = 0;
   // A file chooser; nothing when cancelled.
   virtual std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,

@@ -2,9 +2,16 @@
 // Culler's own handlers, reads the command line and runs until the run, or
 // the attempt to start it, is over. The exit status tells a batch caller what
 // was reported: 0 nothing, 1 a plain message, 2 an engine error.
+//
+// With a display and not a batch run (/R with /CA) it opens the main form
+// instead: the form is the program culler-desktop beside it, started in its
+// place, since linking Qt into culler would make every batch start pay for
+// loading Qt's libraries.
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -19,9 +26,11 @@
 #include "interface/console_view.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
+#include "interface/front_end.h"
 #include "interface/help_entry.h"
 #include "interface/run_controller.h"
 #include "interface/terminal_progress.h"
+#include "platform/shell_port.h"
 
 namespace gleaner {
 namespace {
@@ -65,10 +74,26 @@ int ReportUnexpected(const std::string& text) {
   return 2;
 }
 
+// Replaces this process with the desktop program beside it, with the same
+// arguments; returns only when that cannot be done, with a note on standard
+// error, so the console front end takes over.
+void RunDesktop(char** argv) {
+#ifdef GLEANER_DESKTOP_PROGRAM
+  const std::string program = RunningProgramFolder() + GLEANER_DESKTOP_PROGRAM;
+  execv(program.c_str(), argv);
+  std::cerr << "culler: the main form cannot be shown (" << program << ": " << std::strerror(errno)
+            << "); running in the console\n";
+#else
+  (void)argv;
+#endif
+}
+
 }  // namespace
 }  // namespace gleaner
 
 int main(int argc, char** argv) {
+  const std::vector<std::string> params(argv + 1, argv + argc);
+  if (!gleaner::UseConsoleFrontEnd(params, gleaner::DisplayAvailable())) gleaner::RunDesktop(argv);
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
   gleaner::InstallConsoleCancel();
@@ -78,7 +103,7 @@ int main(int argc, char** argv) {
   gleaner::TTerminalProgress progress(std::cerr);
   if (isatty(STDERR_FILENO) == 1) progress.Install();
   try {
-    return gleaner::RunCuller(std::vector<std::string>(argv + 1, argv + argc), view);
+    return gleaner::RunCuller(params, view);
   } catch (const std::exception& e) {
     return gleaner::ReportUnexpected(e.what());
   } catch (...) {

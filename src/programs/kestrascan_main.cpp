@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "foundation/search_path.h"
-#include "gui/qt_ports.h"
-#include "gui/start_up_window.h"
+#include "gui/common/qt_ports.h"
+#include "gui/kestrascan/start_up_window.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);

@@ -30,6 +30,25 @@ TEST(CullerCommandLine, WithoutRunItPrintsTheHelp) {
   EXPECT_FALSE(home.Exists("Culler-Error.txt"));
 }
 
+// A display unreachable from here: a front-end choice that wrongly opened
+// the form would fail to connect instead of running the job.
+TEST(CullerCommandLine, WithADisplayABatchRunStaysInTheConsole) {
+  CullerHome home;
+  home.Environment = {"DISPLAY=:4093", "WAYLAND_DISPLAY=wayland-4093"};
+  home.Write("In.txt", "keep\r\n");
+  std::vector<std::string> args = JobArgs("In.txt", "Out.txt");
+  args.push_back("/ca");
+  const TCullerResult result = home.Run(args);
+  EXPECT_EQ(result.Status, 0);
+  EXPECT_EQ(result.Out, "");
+  EXPECT_EQ(result.Err, "");
+  EXPECT_EQ(home.Read("Out.txt"), "keep\r\n");
+  args = {"/INone", "/OOut.txt", "/SNone", "/R", "/CA", "/Q"};
+  const TCullerResult unknown = home.Run(args);
+  EXPECT_EQ(unknown.Status, 1);
+  EXPECT_EQ(unknown.Out.substr(0, 38), "Unrecognized command-line switch:  /Q\n");
+}
+
 TEST(CullerCommandLine, MistakesAndTheirExitStatus) {
   struct Case {
     std::vector<std::string> args;

@@ -21,12 +21,14 @@ namespace {
 
 constexpr auto kTimeLimit = std::chrono::seconds(60);
 
-// The environment of the parent with the home folder and the C locale set.
+// The environment of the parent with the home folder and the C locale set,
+// and without a display, so that culler always runs its console front end.
 std::vector<std::string> ChildEnvironment(const std::string& home) {
   std::vector<std::string> env;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string text = *entry;
-    if (text.rfind("GLEANER_HOME=", 0) == 0 || text.rfind("LC_", 0) == 0 || text.rfind("LANG=", 0) == 0)
+    if (text.rfind("GLEANER_HOME=", 0) == 0 || text.rfind("LC_", 0) == 0 || text.rfind("LANG=", 0) == 0 ||
+        text.rfind("DISPLAY=", 0) == 0 || text.rfind("WAYLAND_DISPLAY=", 0) == 0)
       continue;
     env.push_back(text);
   }
@@ -88,6 +90,7 @@ TCullerResult CullerHome::Start(const std::vector<std::string>& args,
   std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
   argTexts.insert(argTexts.end(), args.begin(), args.end());
   std::vector<std::string> envTexts = ChildEnvironment(Path());
+  envTexts.insert(envTexts.end(), Environment.begin(), Environment.end());
   std::vector<char*> argv = Pointers(argTexts);
   std::vector<char*> envp = Pointers(envTexts);
   const std::string out = capture_.File("out");

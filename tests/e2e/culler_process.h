@@ -34,6 +34,9 @@ class CullerHome {
   std::string ErrorLog() const;
   std::string Masked(const std::string& text) const;
 
+  // Extra "NAME=value" entries for the program's environment (it gets no display otherwise).
+  std::vector<std::string> Environment;
+
  private:
   TCullerResult Start(const std::vector<std::string>& args, const std::string& interruptWhenWritten);
 

@@ -36,7 +36,7 @@ class FakeMainView : public IMainView {
     reportForms.push_back(data);
     shown.push_back(data.Message);
   }
-  void ShowHelpText(const std::string&, const std::vector<std::string>&) override {}
+  void ShowHelpText(const std::string&, const std::vector<THelpLine>&) override {}
   void FocusBox(const std::string& name) override { focused.push_back(name); }
   std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                         const std::string& folder) override {

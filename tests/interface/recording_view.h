@@ -25,9 +25,10 @@ class RecordingView : public IMainView {
     reportTitles.push_back(title);
     reportForms.push_back(data);
   }
-  void ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) override {
+  void ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) override {
     helpCaptions.push_back(caption);
-    helpLines = lines;
+    helpLines.clear();
+    for (const THelpLine& line : lines) helpLines.push_back(line.Text);
   }
   void FocusBox(const std::string&) override {}
   std::optional<std::string> ChooseFile(const std::string&, const std::string&, const std::string&) override {

@@ -8,8 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
-#include "gui/text_browse_window.h"
+#include "gui/common/modal_hook.h"
+#include "gui/common/qt_text.h"
+#include "gui/viewer/text_browse_window.h"
 #include "interface/error_report.h"
 #include "platform/ports.h"
 
@@ -119,7 +120,7 @@ void TfrmDefineSearchPath::done(int result) {
 std::optional<std::vector<std::string>> TfrmDefineSearchPath::Ask(TSearchPathList list, TViewerSetup help,
                                                                    QWidget* parent) {
   TfrmDefineSearchPath dialog(std::move(list), std::move(help), parent);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (RunModal(dialog) != QDialog::Accepted) return std::nullopt;
   return dialog.List().Result();
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/window_placement.h"
+#include "gui/common/window_placement.h"
 #include "interface/search_path_list.h"
 #include "viewer/viewer_setup.h"
 

@@ -5,7 +5,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "gui/qt_text.h"
+#include "gui/common/modal_hook.h"
+#include "gui/common/qt_text.h"
 
 namespace gleaner {
 namespace {
@@ -82,7 +83,7 @@ void TfrmShowMyHelp::done(int result) {
 
 std::optional<THelpTopic> TfrmShowMyHelp::Ask(const THelpChooserLayout& layout, QWidget* parent) {
   TfrmShowMyHelp chooser(layout, parent);
-  chooser.exec();
+  RunModal(chooser);
   return chooser.Chosen();
 }
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <optional>
 
-#include "gui/window_placement.h"
+#include "gui/common/window_placement.h"
 #include "interface/help_chooser.h"
 
 class QPushButton;

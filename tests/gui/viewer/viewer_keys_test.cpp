@@ -1,4 +1,4 @@
-#include "gui/viewer_keys.h"
+#include "gui/viewer/viewer_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // Mirroring the viewer model's display into the text widget.
-#include "gui/text_view.h"
+#include "gui/viewer/text_view.h"
 
 #include <QFontDatabase>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <algorithm>
 
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace gleaner {
 

@@ -1,5 +1,5 @@
 // The find dialog.
-#include "gui/find_dialog.h"
+#include "gui/viewer/find_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "viewer/viewer_settings.h"
 
 namespace gleaner {

@@ -1,5 +1,5 @@
 // The document browser's window.
-#include "gui/start_up_window.h"
+#include "gui/kestrascan/start_up_window.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -14,7 +14,7 @@
 
 #include "browser/browser_info.h"
 #include "foundation/settings_store.h"
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace gleaner {
 

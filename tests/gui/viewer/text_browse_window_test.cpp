@@ -1,4 +1,4 @@
-#include "gui/text_browse_window.h"
+#include "gui/viewer/text_browse_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,8 +11,8 @@
 
 #include "foundation/settings_store.h"
 #include "gui/gui_fixture.h"
-#include "gui/print_text.h"
-#include "gui/qt_text.h"
+#include "gui/viewer/print_text.h"
+#include "gui/common/qt_text.h"
 #include "viewer/viewer_document.h"
 
 namespace gleaner {

@@ -1,5 +1,5 @@
 // Printing a copy of the viewer's document, laid out for the page.
-#include "gui/print_text.h"
+#include "gui/viewer/print_text.h"
 
 #include <QGuiApplication>
 #include <QPrintDialog>

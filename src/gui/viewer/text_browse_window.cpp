@@ -1,7 +1,7 @@
 // The viewer window: construction, loading, status and the key preview. The
 // commands (find, go to, options, print, help, links) are in
 // text_browse_commands.cpp.
-#include "gui/text_browse_window.h"
+#include "gui/viewer/text_browse_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "viewer/viewer_settings.h"
 
 namespace gleaner {

@@ -6,12 +6,12 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "gui/find_dialog.h"
-#include "gui/line_number_dialog.h"
-#include "gui/options_dialog.h"
-#include "gui/print_text.h"
-#include "gui/qt_text.h"
-#include "gui/text_browse_window.h"
+#include "gui/viewer/find_dialog.h"
+#include "gui/viewer/line_number_dialog.h"
+#include "gui/viewer/options_dialog.h"
+#include "gui/viewer/print_text.h"
+#include "gui/common/qt_text.h"
+#include "gui/viewer/text_browse_window.h"
 #include "viewer/viewer_settings.h"
 
 namespace gleaner {

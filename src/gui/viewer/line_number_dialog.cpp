@@ -1,5 +1,5 @@
 // The go-to-line dialog.
-#include "gui/line_number_dialog.h"
+#include "gui/viewer/line_number_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 #include "viewer/viewer_settings.h"
 
 namespace gleaner {

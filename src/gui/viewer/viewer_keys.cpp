@@ -1,5 +1,5 @@
 // The viewer's key table.
-#include "gui/viewer_keys.h"
+#include "gui/viewer/viewer_keys.h"
 
 namespace gleaner {
 namespace {

@@ -12,9 +12,9 @@
 #include <functional>
 #include <optional>
 
-#include "gui/text_view.h"
-#include "gui/viewer_keys.h"
-#include "gui/window_placement.h"
+#include "gui/viewer/text_view.h"
+#include "gui/viewer/viewer_keys.h"
+#include "gui/common/window_placement.h"
 #include "viewer/text_browse.h"
 
 class QComboBox;

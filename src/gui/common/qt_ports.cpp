@@ -1,11 +1,12 @@
 // Qt implementations of the desktop ports.
-#include "gui/qt_ports.h"
+#include "gui/common/qt_ports.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
 
-#include "gui/qt_text.h"
+#include "gui/common/modal_hook.h"
+#include "gui/common/qt_text.h"
 
 namespace gleaner {
 
@@ -30,7 +31,7 @@ void TQtNotice::ShowNotice(const std::string& caption, const std::string& text) 
   QMessageBox box(QMessageBox::NoIcon, FromMixed(caption), FromMixed(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
-  box.exec();
+  RunModal(box);
 }
 
 TQtPorts::TQtPorts() : saved_(Ports()) { Ports() = {&clipboard_, &pump_, &notice_}; }

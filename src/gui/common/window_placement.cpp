@@ -1,5 +1,5 @@
 // Window placement through the settings store.
-#include "gui/window_placement.h"
+#include "gui/common/window_placement.h"
 
 #include <QScreen>
 #include <algorithm>

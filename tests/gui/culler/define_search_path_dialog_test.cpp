@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "gui/gui_fixture.h"
-#include "gui/text_browse_window.h"
+#include "gui/viewer/text_browse_window.h"
 
 namespace gleaner {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "browser/kestra_scan.h"
-#include "gui/text_browse_window.h"
-#include "gui/window_placement.h"
+#include "gui/viewer/text_browse_window.h"
+#include "gui/common/window_placement.h"
 
 class QListWidget;
 class QPushButton;

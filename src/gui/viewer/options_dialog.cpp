@@ -1,5 +1,5 @@
 // The options dialog.
-#include "gui/options_dialog.h"
+#include "gui/viewer/options_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -9,7 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 
 namespace gleaner {
 namespace {

@@ -11,7 +11,7 @@
 #include "gui/culler/define_search_path_dialog.h"
 #include "gui/culler/show_my_help_dialog.h"
 #include "gui/gui_fixture.h"
-#include "gui/text_browse_window.h"
+#include "gui/viewer/text_browse_window.h"
 #include "interface/help_entry.h"
 #include "interface/run_controller.h"
 
@@ -25,7 +25,7 @@ class THelpOnlyView : public IMainView {
   void ShowPlainMessage(const std::string&, const std::string& text) override { messages.push_back(text); }
   bool AskOkCancel(const std::string&, const std::string&) override { return false; }
   void ShowReportForm(const std::string&, const TReportFormData&) override {}
-  void ShowHelpText(const std::string&, const std::vector<std::string>&) override {}
+  void ShowHelpText(const std::string&, const std::vector<THelpLine>&) override {}
   void FocusBox(const std::string&) override {}
   std::optional<std::string> ChooseFile(const std::string&, const std::string&, const std::string&) override {
     return std::nullopt;

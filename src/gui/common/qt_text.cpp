@@ -1,5 +1,5 @@
 // Conversions between the system's 8-bit texts and Qt's Unicode strings.
-#include "gui/qt_text.h"
+#include "gui/common/qt_text.h"
 
 #include <QStringDecoder>
 #include <array>

@@ -1,0 +1,23 @@
+// culler-desktop: Culler's main form. culler starts it in its own place (same
+// arguments, same program name) when it opens the form rather than running in
+// the console; it runs Qt, the desktop ports and the form until the form has closed.
+#include <QApplication>
+#include <QTimer>
+#include <clocale>
+
+#include "foundation/search_path.h"
+#include "gui/common/qt_ports.h"
+#include "gui/culler/culler_desktop.h"
+
+int main(int argc, char** argv) {
+  // Qt takes its own options out of argv: the switches are read first.
+  const std::vector<std::string> params(argv + 1, argv + argc);
+  QApplication application(argc, argv);
+  std::setlocale(LC_ALL, "");
+  gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
+  const gleaner::TQtPorts ports;
+  gleaner::culler::TCullerDesktop desktop(params);
+  desktop.Window().OnClosed = [] { QCoreApplication::quit(); };
+  QTimer::singleShot(0, &desktop.Window(), [&desktop] { desktop.Show(); });
+  return QApplication::exec();
+}
