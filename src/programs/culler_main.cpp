@@ -15,6 +15,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "foundation/search_path.h"
+#include "foundation/settings_store.h"
 #include "interface/command_line.h"
 #include "interface/console_view.h"
 #include "interface/error_report.h"
@@ -38,14 +39,20 @@ int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
   TCullingHandlers handlers;
   TRunController controller(form, view, handlers, FillProgramInfo);
   TCommandLineResult commandLine;
-  StartUpMainForm(controller, [&] { commandLine = ProcessCommandLine(params, form, view); });
+  bool helpOnly = false;
+  {
+    TSettingsBatch startUp;  // showing only the help changes nothing on disk
+    StartUpMainForm(controller, [&] { commandLine = ProcessCommandLine(params, form, view); });
+    helpOnly = commandLine.HelpShown && !commandLine.Run;
+    if (helpOnly) startUp.Discard();
+  }
   if (commandLine.Run) {
     controller.FormActivate();
     RunConsoleTimers(controller, view);
   } else if (!commandLine.HelpShown) {
     ShowCommandLineHelp(view, CommandLineHelpCaption());
   }
-  MainFormClosed(controller);
+  if (!helpOnly) MainFormClosed(controller);
   return ExitStatus(commandLine, view);
 }
 
@@ -68,7 +75,7 @@ int ReportUnexpected(const std::string& text) {
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
-  gleaner::InstallConsoleCancel();
+  gleaner::InstallConsoleCancel();  // SIGINT, SIGTERM and SIGHUP cancel a run
   // The view outlives everything that may report through it.
   gleaner::TConsoleView view(std::cout, std::cerr, std::cin, isatty(STDIN_FILENO) == 1);
   gleaner::SetReportView(&view);
