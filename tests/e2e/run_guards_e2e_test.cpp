@@ -112,9 +112,15 @@ class CullerFailedStart : public ::testing::Test {
     home.Write("Out.txt", "last output\r\n");
     home.Write("Out.bak", "the one before\r\n");
   }
-  void ExpectOutputsKept() const {
-    EXPECT_EQ(home.Read("Out.txt"), "last output\r\n");
-    EXPECT_EQ(home.Read("Out.bak"), "the one before\r\n");
+  // Two failed runs in a row, each leaving both files as they were.
+  void ExpectTwoRunsFailWith(const std::string& message) {
+    for (int run = 0; run < 2; ++run) {
+      const TCullerResult result = home.Run(CopyArgs("In.txt", "Out.txt"));
+      EXPECT_EQ(result.Status, 2);
+      EXPECT_NE(result.Err.find(message), std::string::npos) << result.Err;
+      EXPECT_EQ(home.Read("Out.txt"), "last output\r\n");
+      EXPECT_EQ(home.Read("Out.bak"), "the one before\r\n");
+    }
   }
   CullerHome home;
 };
@@ -125,14 +131,7 @@ TEST_F(CullerFailedStart, InputThatCannotBeOpenedKeepsTheLastOutput) {
   home.Write("In.txt", "secret\r\n");
   std::filesystem::permissions(home.File("In.txt"), std::filesystem::perms::owner_read);
   home.UseUser(user.Uid(), user.Gid());
-  for (int run = 0; run < 2; ++run) {
-    const TCullerResult result = home.Run(CopyArgs("In.txt", "Out.txt"));
-    EXPECT_EQ(result.Status, 2);
-    EXPECT_NE(result.Err.find("Could not open " + home.File("In.txt") + "\n\nPermission denied\n"),
-              std::string::npos)
-        << result.Err;
-    ExpectOutputsKept();
-  }
+  ExpectTwoRunsFailWith("Could not open " + home.File("In.txt") + "\n\nPermission denied\n");
 }
 
 TEST_F(CullerFailedStart, LogThatCannotBeCreatedKeepsTheLastOutput) {
@@ -140,14 +139,7 @@ TEST_F(CullerFailedStart, LogThatCannotBeCreatedKeepsTheLastOutput) {
   // A folder the start of a run cannot delete, as it does an old log.
   std::filesystem::create_directory(home.File("Culler-Log.txt"));
   home.Write("Culler-Log.txt/inside", "");
-  for (int run = 0; run < 2; ++run) {
-    const TCullerResult result = home.Run(CopyArgs("In.txt", "Out.txt"));
-    EXPECT_EQ(result.Status, 2);
-    EXPECT_NE(result.Err.find("Could not create " + home.File("Culler-Log.txt") + "\n\nIs a directory\n"),
-              std::string::npos)
-        << result.Err;
-    ExpectOutputsKept();
-  }
+  ExpectTwoRunsFailWith("Could not create " + home.File("Culler-Log.txt") + "\n\nIs a directory\n");
 }
 
 TEST(CullerFullDisk, OutputIsCompleteWhenTheLogCannotBeWritten) {
