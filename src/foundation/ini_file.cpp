@@ -110,26 +110,33 @@ TIniText::TIniText(std::string text) : text_(std::move(text)) { Split(); }
 
 void TIniText::Split() {
   lines_.clear();
+  sections_.clear();
   std::size_t start = 0;
   while (start < text_.size()) {
     const std::size_t end = text_.find_first_of("\r\n", start);
+    const std::size_t length = (end == std::string::npos ? text_.size() : end) - start;
+    if (SectionName({text_.data() + start, length})) sections_.push_back(lines_.size());
     if (end == std::string::npos) {
-      lines_.push_back({start, text_.size() - start, 0});
+      lines_.push_back({start, length, 0});
       break;
     }
     const std::size_t endSize =
         (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n') ? 2 : 1;
-    lines_.push_back({start, end - start, endSize});
+    lines_.push_back({start, length, endSize});
     start = end + endSize;
   }
 }
 
+// Only the section lines are compared with the section's name, so a large
+// file costs one pass over the section looked in, not over the whole file.
 TIniText::Place TIniText::Locate(std::string_view section, std::string_view key, bool& keyFound) const {
   keyFound = false;
-  std::size_t i = 0;
-  for (; i < lines_.size(); ++i) {
-    const auto name = SectionName(Content(lines_[i]));
-    if (name && SameTextIgnoreCase(*name, section)) break;
+  std::size_t i = lines_.size();
+  for (std::size_t header : sections_) {
+    if (SameTextIgnoreCase(*SectionName(Content(lines_[header])), section)) {
+      i = header;
+      break;
+    }
   }
   if (i == lines_.size()) return {false, i};
   std::size_t insertAt = ++i;  // after the last non-blank line of the section
@@ -171,11 +178,17 @@ void TIniText::Write(std::string_view section, std::string_view key, std::string
   bool keyFound = false;
   const Place place = Locate(cleanSection, cleanKey, keyFound);
   if (keyFound) {
-    // Only the value changes; the stored spelling of the key stays.
-    const Line& line = lines_[place.line];
+    // Only the value changes; the stored spelling of the key stays. The
+    // lines after it only move, so they are shifted rather than split again.
+    Line& line = lines_[place.line];
     const std::size_t valueStart = Content(line).find('=') + 1;
-    text_.replace(line.start + valueStart, line.length - valueStart, Flattened(value));
-    Split();
+    const std::string newValue = Flattened(value);
+    const std::size_t oldLength = line.length - valueStart;
+    text_.replace(line.start + valueStart, oldLength, newValue);
+    line.length = valueStart + newValue.size();
+    for (std::size_t i = place.line + 1; i < lines_.size(); ++i) {
+      lines_[i].start = lines_[i].start - oldLength + newValue.size();
+    }
   } else if (place.sectionFound) {
     const std::size_t offset = place.line < lines_.size() ? lines_[place.line].start : text_.size();
     Insert(offset, entry + std::string(kLineEnd));

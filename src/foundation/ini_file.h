@@ -44,6 +44,7 @@ class TIniText {
 
   std::string text_;
   std::vector<Line> lines_;
+  std::vector<std::size_t> sections_;  // indexes of the "[name]" lines, in order
 };
 
 // The whole file; empty when it is missing or unreadable.
