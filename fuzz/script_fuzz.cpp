@@ -1,6 +1,8 @@
 // Feeds arbitrary script text to the compiler and runs what compiles over a
 // small input, with the number of executed lines bounded through the event
-// pump (every line pumps once; past the budget the run is cancelled).
+// pump (every line pumps once; past the budget the run is cancelled). A small
+// lookup file, LufFuzz.txt, lies beside the input for LookupFile, Lookup and
+// MassChange; the seeds in seeds/script use it.
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -40,6 +42,8 @@ std::string& Folder() {
     char pattern[] = "/tmp/gleaner-script-fuzz-XXXXXX";
     std::string path = std::string(mkdtemp(pattern)) + "/";
     std::ofstream(path + "In.txt") << "alpha,beta,12\r\ngamma,,3.5\r\n\r\nlast line";
+    std::ofstream(path + "LufFuzz.txt") << "; key, data, code\r\nalpha, one, 1\r\nBeta, \"two, 2\", 2\r\n"
+                                           "gamma,,3\r\n,empty key,0\r\na, b, 5\r\n";
     InitHomeFolder(path + "fuzz");
     TEngineInfo& info = EngineInfo();
     info.CfgProgramName = "Culler";

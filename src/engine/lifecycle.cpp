@@ -1,8 +1,10 @@
 // The run lifecycle. OpenEngine checks the engine's own tables, resets the
 // run state, reads the file type words, finds the first input of a wildcard
-// list, then opens the output and the input. The walk over a wildcard list
-// never takes the output, the processing log or the error log as input, the
-// first match included, and takes regular files only.
+// list, then opens the input and only then the output, so a run that cannot
+// read its input leaves the last output and its backup as they were. The
+// walk over a wildcard list never takes the output, its backup, the
+// processing log or the error log as input, the first match included, and
+// takes regular files only.
 #include "engine/lifecycle.h"
 
 #include <filesystem>
@@ -122,9 +124,12 @@ bool SameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(systemA, systemB, ec);
 }
 
-// The output, the processing log and the error log are never input.
+// The output and its backup (the last run's output), the processing log and
+// the error log are never input.
 bool IsRunFile(const std::string& candidate, const std::string& outputName) {
-  return (outputName != "None" && SameFile(candidate, outputName)) || SameFile(candidate, LogFileName()) ||
+  const bool output = outputName != "None" && !outputName.empty() &&
+                      (SameFile(candidate, outputName) || SameFile(candidate, BackupName(outputName)));
+  return output || SameFile(candidate, LogFileName()) ||
          SameFile(candidate, ExpandName(EngineInfo().CfgErrorFileName));
 }
 
@@ -167,8 +172,8 @@ void OpenEngine(const std::string& inputSpec, const std::string& outputSpec) {
   std::string input = inputSpec;
   if (input.find_first_of("?*;") != std::string::npos)
     input = FirstWildcardInput(inputSpec, OutputNameFor(outputSpec));
-  OpenOutput(outputSpec);
   OpenInput(input);
+  OpenOutput(outputSpec);
   eng.EndOfInput = eng.InputFileSize == 0;
   eng.CancelRequested = false;
   eng.ErrorKind = kErrSuccess;
@@ -185,7 +190,7 @@ void CloseEngine() {
   try {
     CloseOutput();
     if (outputWasOpen && eng.ClipboardOut) CopyOutputToClipboard();
-  } catch (const EParse&) {
+  } catch (...) {
     failure = std::current_exception();
   }
   FreeLookupFiles();

@@ -5,6 +5,10 @@
 // close after the error does not report it again.
 #include "engine/writer.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
@@ -89,11 +93,38 @@ bool PositionForAppend(std::FILE* file, FileType type) {
   return std::fseek(file, last == kCtrlZ ? size - 1 : size, SEEK_SET) == 0;
 }
 
-// The stream is left unbuffered: the writer's own buffer is the only one.
+// Opened without blocking, so a FIFO that slipped past the type check fails
+// at once instead of waiting for a reader; then back to blocking writes. The
+// stream is left unbuffered: the writer's own buffer is the only one.
 std::FILE* OpenUnbuffered(const std::string& name, const char* mode) {
-  std::FILE* file = std::fopen(name.c_str(), mode);
-  if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
+  const bool update = mode[0] == 'r';
+  const int flags = (update ? O_RDWR : O_WRONLY | O_CREAT | O_TRUNC) | O_NONBLOCK | O_CLOEXEC;
+  const int fd = ::open(name.c_str(), flags, 0666);
+  if (fd < 0) return nullptr;
+  std::FILE* file = nullptr;
+  if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) file = ::fdopen(fd, mode);
+  if (file == nullptr) {
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return nullptr;
+  }
+  std::setvbuf(file, nullptr, _IONBF, 0);
   return file;
+}
+
+// Output goes to a regular file, or to a character device such as /dev/null
+// (written to, never backed up); a folder, FIFO or socket is refused before
+// anything is rotated.
+enum class TOutputKind { Missing, Regular, Device };
+
+TOutputKind CheckOutputKind(const std::string& name) {
+  struct stat status {};
+  if (::stat(SystemName(name).c_str(), &status) != 0) return TOutputKind::Missing;
+  if (S_ISREG(status.st_mode)) return TOutputKind::Regular;
+  if (S_ISCHR(status.st_mode)) return TOutputKind::Device;
+  RaiseEngineError(kErrFileProblem, "Could not create " + name,
+                   S_ISDIR(status.st_mode) ? SystemErrorText(EISDIR) : "Not a regular file");
 }
 
 std::FILE* OpenForAppend(const std::string& name, FileType type) {
@@ -206,7 +237,8 @@ void OpenOutput(const std::string& given) {
   eng.ClipboardOutput = eng.ClipboardOut ? "Y" : "N";
   eng.ActualOFN = OutputNameFor(given);
   if (eng.OutputIsNone) return;
-  if (!appending && !eng.ClipboardOut) MakeBackup(eng.ActualOFN);
+  const TOutputKind kind = CheckOutputKind(eng.ActualOFN);
+  if (!appending && !eng.ClipboardOut && kind == TOutputKind::Regular) MakeBackup(eng.ActualOFN);
   OpenOutputFile(appending);
 }
 

@@ -44,14 +44,23 @@ class TIniText {
 
   std::string text_;
   std::vector<Line> lines_;
+  std::vector<std::size_t> sections_;  // indexes of the "[name]" lines, in order
 };
 
 // The whole file; empty when it is missing or unreadable.
 std::string ReadIniFile(const std::string& fileName);
+// The whole file into text; false, with why, when it exists but cannot be
+// read (a folder, a pipe, no permission). A missing file is empty text.
+bool LoadIniFile(const std::string& fileName, std::string& text, std::string& why);
 // Replaces the file's content through a temporary file in the same folder and
 // a rename, so readers see the old or the new file, never a half-written one.
-// Returns false (and leaves the old file) when that fails.
+// Returns false (and leaves the old file) when that fails; why says why.
 bool ReplaceIniFile(const std::string& fileName, std::string_view text);
+bool ReplaceIniFile(const std::string& fileName, std::string_view text, std::string& why);
+// Removes temporary files of ReplaceIniFile ("<name>.tmp<digits>") that a
+// crash left behind: those not changed for a minute, so a save in progress
+// elsewhere is left alone.
+void RemoveStaleIniTemporaries(const std::string& fileName);
 
 // One value of a file; nullopt when the file, the section or the key is missing.
 std::optional<std::string> IniReadValue(const std::string& fileName, std::string_view section,

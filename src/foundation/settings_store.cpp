@@ -19,11 +19,25 @@ namespace {
 
 using TValues = std::vector<std::pair<std::string, std::string>>;
 
+// The file's text while a batch is open.
+struct TBatch {
+  int depth = 0;
+  TIniText text;
+  std::string original;  // the file as read, so a save that changes nothing writes nothing
+  bool loaded = false;   // the file could be read (or was missing)
+  std::string loadError;
+  bool changed = false;
+  bool discarded = false;
+};
+
 struct TSettingsState {
   std::string iniFileName;
   std::string iniSection{kSettingsSection};
   std::string noticeCaption;
   std::string lastFileError;
+  std::string lastSaveError;
+  bool saveFailureTold = false;
+  TBatch batch;
 };
 
 TSettingsState& State() {
@@ -41,18 +55,71 @@ class SectionSwitch {
   SectionSwitch& operator=(const SectionSwitch&) = delete;
 };
 
+bool InBatch() { return State().batch.depth > 0; }
+
+void LoadBatch() {
+  TSettingsState& state = State();
+  TBatch& batch = state.batch;
+  std::string text;
+  batch.loadError.clear();
+  batch.loaded = !state.iniFileName.empty() && LoadIniFile(state.iniFileName, text, batch.loadError);
+  batch.text = TIniText(text);
+  batch.original = std::move(text);
+  batch.changed = false;
+}
+
+void BeginBatch() {
+  TBatch& batch = State().batch;
+  if (batch.depth++ > 0) return;
+  batch.discarded = false;
+  LoadBatch();
+}
+
+// The first failure is told, so the user knows why settings come back stale;
+// the work goes on with what the form holds.
+void SaveFailed(const std::string& why) {
+  TSettingsState& state = State();
+  state.lastSaveError = why;
+  if (state.saveFailureTold) return;
+  state.saveFailureTold = true;
+  ShowNotice("The settings could not be saved in " + state.iniFileName + ": " + why);
+}
+
+void WriteBatch() {
+  TSettingsState& state = State();
+  TBatch& batch = state.batch;
+  if (!batch.loaded) return SaveFailed(batch.loadError);
+  std::string why;
+  if (!ReplaceIniFile(state.iniFileName, batch.text.Text(), why)) return SaveFailed(why);
+  state.lastSaveError.clear();
+  RemoveStaleIniTemporaries(state.iniFileName);
+}
+
+void EndBatch() {
+  TBatch& batch = State().batch;
+  if (--batch.depth > 0) return;
+  const bool write = batch.changed && !batch.discarded && !State().iniFileName.empty() &&
+                     (!batch.loaded || batch.text.Text() != batch.original);
+  batch.original.clear();
+  if (write) WriteBatch();
+  batch.text = TIniText();
+}
+
 std::optional<std::string> ReadRaw(std::string_view key) {
   if (State().iniFileName.empty()) return std::nullopt;
+  if (InBatch()) return State().batch.text.Read(State().iniSection, key);
   return IniReadValue(State().iniFileName, State().iniSection, key);
 }
 
-// The settings file as it is now, for operations that read many keys.
-TIniText Snapshot() {
-  return TIniText(State().iniFileName.empty() ? std::string() : ReadIniFile(State().iniFileName));
-}
+// The text of the open batch, for operations that read many keys.
+const TIniText& BatchText() { return State().batch.text; }
 
 void WriteValues(const TValues& values) {
-  if (!State().iniFileName.empty()) IniWriteValues(State().iniFileName, State().iniSection, values);
+  if (State().iniFileName.empty()) return;
+  TSettingsBatch batch;
+  TBatch& open = State().batch;
+  for (const auto& [key, value] : values) open.text.Write(State().iniSection, key, value);
+  open.changed = open.changed || !values.empty();
 }
 
 std::string NumberedKey(std::string_view name, std::size_t number) {
@@ -93,8 +160,26 @@ bool OpenStream(std::ifstream& file, const std::string& name, bool readOnly, std
 
 }  // namespace
 
+TSettingsBatch::TSettingsBatch() { BeginBatch(); }
+
+// A failed save is told, never thrown: a destructor must not throw.
+TSettingsBatch::~TSettingsBatch() {
+  try {
+    EndBatch();
+  } catch (...) {
+  }
+}
+
+void TSettingsBatch::Discard() { State().batch.discarded = true; }
+
+const std::string& LastSaveError() { return State().lastSaveError; }
+
 const std::string& IniFileName() { return State().iniFileName; }
-void SetIniFileName(std::string name) { State().iniFileName = std::move(name); }
+// A batch open across the naming works on the named file from then on.
+void SetIniFileName(std::string name) {
+  State().iniFileName = std::move(name);
+  if (InBatch()) LoadBatch();
+}
 const std::string& IniSection() { return State().iniSection; }
 
 std::string ReadText(std::string_view key, std::string_view defaultValue) {
@@ -167,7 +252,8 @@ void SaveWindow(const IPlaceableWindow& form, std::string_view name) {
 void SetRedraw(IPlaceableWindow& window, bool on) { window.SetRedraw(on); }
 
 void LoadComboBox(IHistoryBox& box, std::string_view defaultText, int count) {
-  const TIniText settings = Snapshot();
+  TSettingsBatch batch;
+  const TIniText& settings = BatchText();
   const std::string name = box.Name();
   std::vector<std::string>& items = box.Items();
   items.clear();
@@ -220,7 +306,8 @@ void SaveStringList(const std::string& name, const std::vector<std::string>& lis
 }
 
 void LoadStringList(const std::string& name, std::vector<std::string>& list) {
-  const TIniText settings = Snapshot();
+  TSettingsBatch batch;
+  const TIniText& settings = BatchText();
   list.clear();
   for (int i = 0; i <= kStringListLastItem; ++i) {
     std::optional<std::string> item = settings.Read(kStringListSection, NumberedKey(name, i));

@@ -1,6 +1,8 @@
 // The settings store: user settings kept from one run to the next in one INI
-// file (IniFileName). Each read or write opens the file, does its one operation
-// and closes it again; a missing file or key reads as the default. Values are
+// file (IniFileName). Outside a batch each read or write opens the file, does
+// its one operation and closes it again; inside a TSettingsBatch the file is
+// read once and written once, when the outermost batch ends. A missing file
+// or key reads as the default. Values are
 // text as it is, integers in decimal and Booleans "Y"/"N". Also here: window
 // placement, combo box histories, whole string lists, the notice box, the
 // guarded text-file opening and suspending window redraw.
@@ -33,9 +35,28 @@ void SetIniFileName(std::string name);
 // The default section; always "Settings" between operations.
 const std::string& IniSection();
 
+// Groups the store's operations (loading a form, saving its settings): the
+// file is read when the outermost batch begins and written, atomically and
+// only when something changed, when it ends. Nested batches join it.
+//
+//   { TSettingsBatch batch; WriteText("A", "1"); WriteText("B", "2"); }  // one write
+class TSettingsBatch {
+ public:
+  TSettingsBatch();
+  ~TSettingsBatch();
+  TSettingsBatch(const TSettingsBatch&) = delete;
+  TSettingsBatch& operator=(const TSettingsBatch&) = delete;
+  // Drops every change of the outermost batch: the file stays as it was.
+  void Discard();
+};
+
+// Why the latest save of the settings file failed; empty after a good one.
+// The first failure of a program run is also shown once as a notice.
+const std::string& LastSaveError();
+
 std::string ReadText(std::string_view key, std::string_view defaultValue);
 std::string ReadTextIn(std::string_view section, std::string_view key, std::string_view defaultValue);
-// Writing failures are not reported; CR and LF in a value are stored as blanks.
+// A failed write is told once (see LastSaveError); CR and LF in a value are stored as blanks.
 void WriteText(std::string_view key, std::string_view value);
 void WriteTextIn(std::string_view section, std::string_view key, std::string_view value);
 

@@ -25,12 +25,12 @@ std::string CleanFileBoxText(std::string_view text) {
   return name;
 }
 
+// Through links and in any letter case, as the output check compares names.
 bool NamesLogFile(const std::string& name) {
   if (name.empty()) return false;
-  const std::string full = ExpandName(name);
   const TEngineInfo& info = EngineInfo();
   for (const std::string& log : {info.CfgLogFileName, info.CfgErrorFileName}) {
-    if (!log.empty() && SameTextIgnoreCase(full, ExpandName(log))) return true;
+    if (!log.empty() && SameFileName(name, ExpandName(log))) return true;
   }
   return false;
 }
@@ -65,16 +65,38 @@ bool IsFileBox(std::string_view name) {
   return false;
 }
 
+// The rules a file box's text follows when the box is left.
+void CleanFileBox(std::string_view boxName, std::string& text) {
+  text = CleanFileBoxText(text);
+  if (boxName == "cboInputFile") CleanInputName(text);
+  if (boxName == "cboOutputFile") CleanOutputName(text);
+  if (boxName == "cboScriptFile") CleanScriptName(text);
+  if (boxName == "cboSupportFile" && EndsWithSeparator(text)) text.clear();
+}
+
 }  // namespace
+
+// A batch run never leaves a box, so every box in use gets its rules here.
+void TRunController::ApplyBoxRules() {
+  TakeAppendMark();
+  for (const char* name : kFileBoxes) {
+    TControl& control = form_[name];
+    if (control.Enabled && control.Text != kAutoName) CleanFileBox(name, control.Text);
+  }
+}
+
+bool TRunController::TakeAppendMark() {
+  std::string& text = form_["cboOutputFile"].Text;
+  if (text.empty() || text.front() != '+') return false;
+  text.erase(0, 1);
+  form_["chkAppendOutput"].Checked = true;
+  return true;
+}
 
 void TRunController::BoxExit(std::string_view boxName) {
   TControl& control = form_[boxName];
   const bool fileBox = IsFileBox(boxName);
-  if (fileBox) control.Text = CleanFileBoxText(control.Text);
-  if (boxName == "cboInputFile") CleanInputName(control.Text);
-  if (boxName == "cboOutputFile") CleanOutputName(control.Text);
-  if (boxName == "cboScriptFile") CleanScriptName(control.Text);
-  if (boxName == "cboSupportFile" && EndsWithSeparator(control.Text)) control.Text.clear();
+  if (fileBox) CleanFileBox(boxName, control.Text);
   TFormBox box(form_, std::string(boxName));
   UpdateComboHistory(box, control.Text, fileBox);
   if (boxName == "cboScriptFile") ScriptCheck(false);
@@ -83,10 +105,7 @@ void TRunController::BoxExit(std::string_view boxName) {
 }
 
 void TRunController::OutputChanged() {
-  std::string& text = form_["cboOutputFile"].Text;
-  if (text.empty() || text.front() != '+') return;
-  text.erase(0, 1);
-  form_["chkAppendOutput"].Checked = true;
+  if (!TakeAppendMark()) return;
   UpdateButtonStates();
   view_.Refresh();
 }

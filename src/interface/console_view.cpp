@@ -1,9 +1,6 @@
-// The console front end's view, its timer loop and its Ctrl+C handling.
+// The console front end's view, its timer loop and its cancel pump.
 #include "interface/console_view.h"
 
-#include <signal.h>
-
-#include <csignal>
 #include <istream>
 #include <ostream>
 
@@ -11,6 +8,7 @@
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/run_controller.h"
+#include "platform/cancel_signals.h"
 #include "platform/ports.h"
 
 namespace gleaner {
@@ -43,21 +41,12 @@ void ReportRow(std::ostream& err, std::string_view label, std::string_view value
 // never clears a timer cannot keep the program alive for ever.
 constexpr int kMaxTimerFires = 100000;
 
-volatile std::sig_atomic_t interruptCount = 0;
-
-void OnInterrupt(int) {
-  interruptCount = interruptCount + 1;
-  if (interruptCount < 2) return;
-  std::signal(SIGINT, SIG_DFL);
-  std::raise(SIGINT);
-}
-
 // The engine lets the user interface act once per record; this is where a
-// Ctrl+C becomes the cancel request.
+// Ctrl+C, SIGTERM or SIGHUP becomes the cancel request.
 class TConsoleCancelPump final : public IEventPump {
  public:
   void PumpEvents() override {
-    if (interruptCount > 0) Eng().CancelRequested = true;
+    if (CancelSignalled()) Eng().CancelRequested = true;
   }
 };
 
@@ -138,11 +127,7 @@ void RunConsoleTimers(TRunController& controller, const TConsoleView& view) {
 void InstallConsoleCancel() {
   static TConsoleCancelPump pump;
   Ports().EventPump = &pump;
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  sigaction(SIGINT, &action, nullptr);
+  InstallCancelSignals();
 }
 
 }  // namespace gleaner

@@ -55,7 +55,8 @@ class TConsoleView final : public IMainView {
 // the form has closed.
 void RunConsoleTimers(TRunController& controller, const TConsoleView& view);
 
-// Ctrl+C sets the engine's cancel request at its next event check.
+// Ctrl+C, SIGTERM and SIGHUP set the engine's cancel request at its next
+// event check (see platform/cancel_signals.h).
 void InstallConsoleCancel();
 
 }  // namespace gleaner

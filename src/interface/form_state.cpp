@@ -156,6 +156,7 @@ void ApplySettingsToForm(TMainForm& form, bool includeScript) {
 }
 
 void SaveFormSettings(TMainForm& form) {
+  TSettingsBatch batch;
   SaveBox(form, "cboInputFile");
   if (form["cboOutputFile"].Text != kAutoName) {
     SaveBox(form, "cboOutputFile");
@@ -170,6 +171,7 @@ void SaveFormSettings(TMainForm& form) {
 }
 
 void StartUpMainForm(TRunController& controller, const std::function<void()>& processCommandLine) {
+  TSettingsBatch batch;
   TMainForm& form = controller.Form();
   controller.ResetState();
   controller.FillProgramInfo();
@@ -191,6 +193,7 @@ void StartUpMainForm(TRunController& controller, const std::function<void()>& pr
 }
 
 void MainFormClosed(TRunController& controller) {
+  TSettingsBatch batch;
   if (IPlaceableWindow* window = controller.View().MainWindow()) SaveWindow(*window);
   SaveFormSettings(controller.Form());
   SaveSearchPath();

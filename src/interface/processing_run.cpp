@@ -52,14 +52,14 @@ TOutcome Guard(Part part) {
 // The failure to tell the user: the first one.
 const TOutcome& Shown(const TOutcome& first, const TOutcome& second) { return first.Failed ? first : second; }
 
+// Each resource is closed in its own guard, so a log that cannot be written
+// never keeps the output's last buffer from reaching its file.
 TOutcome CloseEverything() {
-  TOutcome outcome = Guard([] {
-    EndRun();
-    CloseEngine();
-  });
+  const TOutcome log = Guard([] { EndRun(); });
+  const TOutcome engine = Guard([] { CloseEngine(); });
   FreeCompiledScript();
   SetScriptActive(false);
-  return outcome;
+  return Shown(log, engine);
 }
 
 // The application's handlers with the controller's own work beside them.
@@ -179,9 +179,11 @@ void TRunController::ProcessingRun(const std::string& input, const std::string& 
   info.CfgCaptionZ = form_["lblParameterZ"].Caption;
   TControl& bar = form_["barProgress"];
   TRunSteps steps(handlers_, bar);
+  // The log is created before OpenEngine rotates the output, so a run that
+  // cannot write its log leaves the last output and its backup alone.
   const TOutcome run = Guard([&] {
-    OpenEngine(input, output);
     BeginRun(true);
+    OpenEngine(input, output);
     bar.Maximum = Eng().InputFileSize;
     bar.Position = 0;
     progressTicks_ = 0;

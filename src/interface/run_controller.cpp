@@ -3,6 +3,7 @@
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "foundation/settings_store.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
 #include "script/executor.h"
@@ -116,9 +117,16 @@ bool TRunController::ScriptCheck(bool force) {
     form_.SetTimer(TTimer::RunConfig, true);
     return true;
   }
+  RememberBoxes();
+  return false;
+}
+
+// The parameter boxes are set up from what was just saved, in one batch, so
+// they keep what the form holds even when the settings file cannot be written.
+void TRunController::RememberBoxes() {
+  TSettingsBatch batch;
   SaveFormSettings(form_);
   SetupParameterBoxes(form_);
-  return false;
 }
 
 void TRunController::RunConfigTimer() {
@@ -129,8 +137,7 @@ void TRunController::RunConfigTimer() {
   configRunning_ = false;
   if (ok) {
     StoreCanonicalDefaultOFN();
-    SaveFormSettings(form_);
-    SetupParameterBoxes(form_);
+    RememberBoxes();
   } else {
     form_.SetTimer(TTimer::AutoStart, false);  // a pending automatic start is dropped
   }
@@ -144,6 +151,7 @@ void TRunController::AutoStartTimer() {
   if (busy_) return;
   Eng().ErrorKind = kErrSuccess;  // a failed check leaves the category at Success
   DeleteOldLogs();
+  ApplyBoxRules();
   std::string input;
   std::string output;
   if (CheckInput(input) && CheckOutput(input, output) && PrepareScript(form_["cboScriptFile"].Text)) {

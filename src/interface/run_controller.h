@@ -91,11 +91,16 @@ class TRunController {
   void AutoStartTimer();
   void ProgressTimer();
 
+  // The box rules for every box in use, as if each had been left.
+  void ApplyBoxRules();
+  bool TakeAppendMark();  // a leading "+" of the output box ticks chkAppendOutput
+
   // The start checks; each shows its own message and gives false on failure.
   bool CheckInput(std::string& input);
   bool CheckOutput(const std::string& input, std::string& output);
   bool OverwriteAllowed(const std::string& output);
   void DeleteOldLogs();
+  void RememberBoxes();   // saves the form and sets the parameter boxes up again
   bool ApplyCloseRule();  // true when the form was closed
   void AfterRun();        // a close or activation that arrived during the run
 

@@ -5,6 +5,7 @@
 
 #include "engine/engine_info.h"
 #include "foundation/search_path.h"
+#include "foundation/settings_store.h"
 #include "foundation/win1252.h"
 #include "interface/box_names.h"
 #include "interface/run_controller.h"
@@ -43,6 +44,9 @@ std::string OutputNameProblem(const std::string& output, const std::string& inpu
            "wildcarding)";
   }
   if (SameFileName(output, input)) return "Input and output file names must be different";
+  // The settings would be replaced under the output's handle at the next save.
+  if (!IniFileName().empty() && SameFileName(output, IniFileName()))
+    return "The settings file cannot be the output file\r\n\r\n" + IniFileName();
   if (SameTextIgnoreCase(NameExtension(output), "BAK")) {
     return "The output file may not use a .bak extension\r\n\r\nThe .bak extension is used to make a backup "
            "copy "

@@ -22,6 +22,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "foundation/search_path.h"
+#include "foundation/settings_store.h"
 #include "interface/command_line.h"
 #include "interface/console_view.h"
 #include "interface/error_report.h"
@@ -50,14 +51,20 @@ int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
   TRunController controller(form, view, handlers, FillProgramInfo);
   InstallHelp(controller);
   TCommandLineResult commandLine;
-  StartUpMainForm(controller, [&] { commandLine = ProcessCommandLine(params, form, view); });
+  bool helpOnly = false;
+  {
+    TSettingsBatch startUp;  // showing only the help changes nothing on disk
+    StartUpMainForm(controller, [&] { commandLine = ProcessCommandLine(params, form, view); });
+    helpOnly = commandLine.HelpShown && !commandLine.Run;
+    if (helpOnly) startUp.Discard();
+  }
   if (commandLine.Run) {
     controller.FormActivate();
     RunConsoleTimers(controller, view);
   } else if (!commandLine.HelpShown) {
     ShowCommandLineHelp(view, CommandLineHelpCaption());
   }
-  MainFormClosed(controller);
+  if (!helpOnly) MainFormClosed(controller);
   return ExitStatus(commandLine, view);
 }
 
@@ -96,7 +103,7 @@ int main(int argc, char** argv) {
   if (!gleaner::UseConsoleFrontEnd(params, gleaner::DisplayAvailable())) gleaner::RunDesktop(argv);
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
-  gleaner::InstallConsoleCancel();
+  gleaner::InstallConsoleCancel();  // SIGINT, SIGTERM and SIGHUP cancel a run
   // The view outlives everything that may report through it.
   gleaner::TConsoleView view(std::cout, std::cerr, std::cin, isatty(STDIN_FILENO) == 1);
   gleaner::SetReportView(&view);

@@ -239,6 +239,9 @@ bool DispatchEngineCommand(TScriptLine& line) {
     return true;
   }
   command->Run(line);
+  // What a command set grows at most once past the limit before it is caught.
+  if (line.Target != nullptr) CheckValueLength(line.Target->Value->Value().size(), CommandName(line.Command));
+  if (line.FirstParm != nullptr) CheckValueLength(line.FirstParm->Value->Value().size(), CommandName(line.Command));
   return true;
 }
 

@@ -1,5 +1,6 @@
 // Parameter fetch for the engine-command handlers.
 #include "engine/engine_errors.h"
+#include "script/command_table.h"
 #include "script/exec_state.h"
 #include "script/values.h"
 
@@ -35,7 +36,10 @@ std::string_view JoinArgs(TScriptLine& line, int from) {
   joined.clear();
   int n = 1;
   for (TParm* p = line.FirstParm; p != nullptr; p = p->Next, ++n) {
-    if (n >= from) joined.append(ParameterValue(*p));
+    if (n < from) continue;
+    const std::string_view value = ParameterValue(*p);
+    CheckValueLength(joined.size() + value.size(), CommandName(line.Command));
+    joined.append(value);
   }
   return joined;
 }

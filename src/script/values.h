@@ -15,6 +15,14 @@ namespace gleaner {
 
 struct TScriptLine;
 
+// No value grows past this: far above any real record, it stops a script
+// that keeps doubling a value before the memory runs out.
+inline constexpr std::size_t kMaxValueLength = 256 * 1024 * 1024;
+
+// An engine error naming the command when size exceeds kMaxValueLength;
+// the assignment ("=") is named "Assign".
+void CheckValueLength(std::size_t size, std::string_view command);
+
 class TValue {
  public:
   TValue(std::string name, std::string upperName, std::string value, int refCount);

@@ -3,6 +3,7 @@
 #include "e2e/culler_process.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,11 +46,14 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 }
 
 // Only async-signal-safe calls between fork and exec.
-[[noreturn]] void Child(const char* home, const char* out, const char* err, char** argv, char** envp) {
+[[noreturn]] void Child(const char* home, const char* out, const char* err, char** argv, char** envp, int uid,
+                        int gid) {
   const int in = open("/dev/null", O_RDONLY);
   const int outFd = open(out, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   const int errFd = open(err, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  if (in < 0 || outFd < 0 || errFd < 0 || chdir(home) != 0) _exit(127);
+  if (in < 0 || outFd < 0 || errFd < 0) _exit(127);
+  if (uid >= 0 && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)) _exit(127);
+  if (chdir(home) != 0) _exit(127);
   dup2(in, 0);
   dup2(outFd, 1);
   dup2(errFd, 2);
@@ -85,11 +89,10 @@ void WaitForContent(const std::string& name) {
 
 }  // namespace
 
-TCullerResult CullerHome::Start(const std::vector<std::string>& args,
-                                const std::string& interruptWhenWritten) {
+TCullerResult CullerHome::Start(const std::vector<std::string>& args, const TSignal& signal) {
   std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
   argTexts.insert(argTexts.end(), args.begin(), args.end());
-  std::vector<std::string> envTexts = ChildEnvironment(Path());
+  std::vector<std::string> envTexts = ChildEnvironment(home_.empty() ? Path() : home_);
   envTexts.insert(envTexts.end(), Environment.begin(), Environment.end());
   std::vector<char*> argv = Pointers(argTexts);
   std::vector<char*> envp = Pointers(envTexts);
@@ -97,10 +100,10 @@ TCullerResult CullerHome::Start(const std::vector<std::string>& args,
   const std::string err = capture_.File("err");
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) Child(Path().c_str(), out.c_str(), err.c_str(), argv.data(), envp.data());
-  if (!interruptWhenWritten.empty()) {
-    WaitForContent(File(interruptWhenWritten));
-    kill(pid, SIGINT);
+  if (pid == 0) Child(Path().c_str(), out.c_str(), err.c_str(), argv.data(), envp.data(), uid_, gid_);
+  if (!signal.WhenWritten.empty()) {
+    WaitForContent(File(signal.WhenWritten));
+    for (int number : signal.Numbers) kill(pid, number);
   }
   TCullerResult result;
   result.Status = WaitWithLimit(pid);
@@ -109,11 +112,22 @@ TCullerResult CullerHome::Start(const std::vector<std::string>& args,
   return result;
 }
 
-TCullerResult CullerHome::Run(const std::vector<std::string>& args) { return Start(args, ""); }
+void CullerHome::UseUser(int uid, int gid) {
+  uid_ = uid;
+  gid_ = gid;
+  std::filesystem::permissions(Path(), std::filesystem::perms::all);
+}
+
+TCullerResult CullerHome::Run(const std::vector<std::string>& args) { return Start(args, {}); }
 
 TCullerResult CullerHome::RunAndInterrupt(const std::vector<std::string>& args,
                                           const std::string& fileWritten) {
-  return Start(args, fileWritten);
+  return Start(args, {fileWritten, {SIGINT}});
+}
+
+TCullerResult CullerHome::RunAndSignal(const std::vector<std::string>& args, const std::string& fileWritten,
+                                       const std::vector<int>& signals) {
+  return Start(args, {fileWritten, signals});
 }
 
 std::string CullerHome::Masked(const std::string& text) const {

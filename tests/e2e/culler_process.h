@@ -22,6 +22,14 @@ class CullerHome {
   TCullerResult Run(const std::vector<std::string>& args);
   // Starts culler and sends it Ctrl+C (SIGINT) once the file named has content.
   TCullerResult RunAndInterrupt(const std::vector<std::string>& args, const std::string& fileWritten);
+  // The same with each of signals sent, one right after the other.
+  TCullerResult RunAndSignal(const std::vector<std::string>& args, const std::string& fileWritten,
+                             const std::vector<int>& signals);
+  // Runs with GLEANER_HOME set to folder (ending with "/") instead of Path();
+  // the working folder stays Path().
+  void UseHomeFolder(const std::string& folder) { home_ = folder; }
+  // Runs as another user (needs root); the home folder is opened up to it.
+  void UseUser(int uid, int gid);
 
   std::string File(const std::string& name) const { return folder_.File(name); }
   const std::string& Path() const { return folder_.Path(); }
@@ -38,10 +46,17 @@ class CullerHome {
   std::vector<std::string> Environment;
 
  private:
-  TCullerResult Start(const std::vector<std::string>& args, const std::string& interruptWhenWritten);
+  struct TSignal {
+    std::string WhenWritten;  // none when empty
+    std::vector<int> Numbers;
+  };
+  TCullerResult Start(const std::vector<std::string>& args, const TSignal& signal);
 
   TempFolder folder_;
   TempFolder capture_;
+  std::string home_;
+  int uid_ = -1;
+  int gid_ = -1;
 };
 
 // Replaces "MM/DD/YY HH:MM:SS" (the C locale's date and time) with "<when>".

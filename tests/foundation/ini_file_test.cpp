@@ -74,6 +74,18 @@ TEST(IniText, WriteThenReadRoundTrip) {
   EXPECT_EQ(ini.Text(), "[A]\r\nk=third\r\n\r\n[B]\r\nk=second\r\n");
 }
 
+TEST(IniText, ValuesChangedInPlaceKeepTheLinesAfterThemInReach) {
+  TIniText ini("[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n");
+  ini.Write("A", "x", "a much longer value");
+  ini.Write("A", "y", "");
+  EXPECT_EQ(ini.Read("B", "z"), "3");
+  ini.Write("B", "z", "4");
+  ini.Write("A", "new", "5");  // a new line after the changed ones
+  EXPECT_EQ(ini.Read("A", "y"), "");
+  EXPECT_EQ(ini.Read("B", "z"), "4");
+  EXPECT_EQ(ini.Text(), "[A]\r\nx=a much longer value\r\ny=\r\nnew=5\r\n[B]\r\nz=4\r\n");
+}
+
 TEST(IniFile, MissingFileReadsEmptyAndIsCreatedOnWrite) {
   TempFolder folder;
   const std::string name = folder.File("s.ini");

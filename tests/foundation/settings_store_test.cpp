@@ -246,6 +246,45 @@ TEST_F(Settings, LongListsWarnAndLoadAtMost501) {
   EXPECT_EQ(loaded, Numbered(501));
 }
 
+TEST_F(Settings, ABatchReadsOnceAndWritesOnceAtItsEnd) {
+  Given("; kept\r\n[Settings]\r\nOld=1\r\n");
+  {
+    TSettingsBatch outer;
+    WriteText("A", "1");
+    {
+      TSettingsBatch inner;  // joins the outer batch
+      WriteInt("B", 2);
+    }
+    EXPECT_EQ(Stored("Settings", "A"), "<missing>");  // nothing on disk yet
+    Given("[Settings]\r\nOld=changed behind our back\r\n");
+    EXPECT_EQ(ReadText("A", ""), "1");  // reads see the batch's own text
+    EXPECT_EQ(ReadText("Old", ""), "1");
+  }
+  EXPECT_EQ(ReadFile(IniFileName()), "; kept\r\n[Settings]\r\nOld=1\r\nA=1\r\nB=2\r\n");
+  {
+    TSettingsBatch discarded;
+    WriteText("A", "lost");
+    discarded.Discard();
+  }
+  EXPECT_EQ(Stored("Settings", "A"), "1");
+  EXPECT_EQ(LastSaveError(), "");
+}
+
+TEST_F(Settings, AFailedSaveIsToldOnceAndKeepsTheBatchText) {
+  FakePorts ports;
+  SetNoticeCaption("Culler");
+  std::filesystem::create_directory(IniFileName());
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    TSettingsBatch batch;
+    WriteText("X", "/cat");
+    EXPECT_EQ(ReadText("X", ""), "/cat");
+  }
+  EXPECT_EQ(LastSaveError(), "Is a directory");
+  ASSERT_EQ(ports.notice.texts.size(), 1u);
+  EXPECT_EQ(ports.notice.texts[0], "The settings could not be saved in " + IniFileName() + ": Is a directory  ");
+  EXPECT_TRUE(std::filesystem::is_directory(IniFileName()));
+}
+
 TEST(OpenTextForReading, GuardsAndReasons) {
   TempFolder folder;
   WriteFile(folder.File("a.txt"), "line\r\n");
