@@ -77,8 +77,10 @@ void Odb(TScriptLine& line) {
   OutEnd("|");
 }
 
+// OutCSV, Que and ScanFollow only read their first parameter, so its range
+// and step apply as for any value.
 void OutCsvCommand(TScriptLine& line) {
-  std::string value = VarArg(line, 1);
+  std::string value(Arg(line, 1));
   value += JoinArgs(line, 3);
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view());
 }
@@ -156,12 +158,12 @@ const std::array kCommands = {
                      SetTarget(l, OnVariable(VarArg(l, 1), Parse, Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, kParseDefaultControl)));
                    }},
     TEngineCommand{Cmd::Que, 4,
-                   [](TScriptLine& l) { SetTarget(l, Que(VarArg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
+                   [](TScriptLine& l) { SetTarget(l, Que(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
                    [](TScriptLine& l) { SetTarget(l, "Y"); }},
     TEngineCommand{Cmd::Rounding, 0, [](TScriptLine& l) { Rounding(VarArg(l, 1)); }},
     TEngineCommand{Cmd::ScanFollow, 4,
                    [](TScriptLine& l) {
-                     SetTarget(l, ScanFollow(VarArg(l, 1), Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, "IgnoreCase")));
+                     SetTarget(l, ScanFollow(Arg(l, 1), Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, "IgnoreCase")));
                    }},
     TEngineCommand{Cmd::ScanPosn, 5, ScanPosnCommand,
                    [](TScriptLine& l) {
