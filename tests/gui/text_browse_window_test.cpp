@@ -79,7 +79,7 @@ TEST_F(TextBrowseWindowTest, ShowsHeadingsWithTheirFormats) {
 
   EXPECT_EQ(window->StatusText(0), "1:1");
   EXPECT_EQ(window->StatusText(1), "W");
-  EXPECT_TRUE(window->StatusText(2).startsWith("  4 lines shown, saved "))
+  EXPECT_TRUE(window->StatusText(2).startsWith("  4 lines, saved "))
       << window->StatusText(2).toStdString();
   window->close();
 }
