@@ -91,7 +91,7 @@ void TConsoleView::ShowReportForm(const std::string& title, const TReportFormDat
 }
 
 void TConsoleView::ShowHelpText(const std::string& caption, const std::vector<std::string>& lines) {
-  out_ << Win1252ToUtf8(caption) << "\n\n";
+  out_ << Win1252ToUtf8(caption) << (lines.empty() ? "\n" : "\n\n");
   for (const std::string& line : lines) out_ << Win1252ToUtf8(line) << '\n';
   out_ << std::flush;
 }
