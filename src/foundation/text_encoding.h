@@ -23,8 +23,8 @@ class TUtf8Scan {
  private:
   bool valid_ = true;
   bool nonAscii_ = false;
-  int pending_ = 0;         // continuation bytes still expected
-  unsigned char low_ = 0x80;   // bounds of the next continuation byte
+  int pending_ = 0;           // continuation bytes still expected
+  unsigned char low_ = 0x80;  // bounds of the next continuation byte
   unsigned char high_ = 0xBF;
 };
 

@@ -19,15 +19,16 @@ TEST(Utf8Scan, StrictValidationAcrossBlocks) {
       {"\xE2\x80\x93 \xF0\x9F\x98\x80", true},  // en dash, a four-byte emoji
       {"plain ASCII", false},                   // nothing to decode: Windows-1252
       {"", false},
-      {"caf\xE9", false},                       // a Windows-1252 letter
-      {"\xC0\xAF", false},                      // overlong "/"
-      {"\xE0\x80\xAF", false},                  // overlong, three bytes
-      {"\xED\xA0\x80", false},                  // a surrogate
-      {"\xF4\x90\x80\x80", false},              // past U+10FFFF
-      {"\xC3", false},                          // open at the end
-      {"\x80", false},                          // a lone continuation byte
+      {"caf\xE9", false},           // a Windows-1252 letter
+      {"\xC0\xAF", false},          // overlong "/"
+      {"\xE0\x80\xAF", false},      // overlong, three bytes
+      {"\xED\xA0\x80", false},      // a surrogate
+      {"\xF4\x90\x80\x80", false},  // past U+10FFFF
+      {"\xC3", false},              // open at the end
+      {"\x80", false},              // a lone continuation byte
   };
-  for (const auto& [bytes, utf8] : cases) EXPECT_EQ(ScansAsUtf8({bytes}), utf8) << ::testing::PrintToString(bytes);
+  for (const auto& [bytes, utf8] : cases)
+    EXPECT_EQ(ScansAsUtf8({bytes}), utf8) << ::testing::PrintToString(bytes);
   EXPECT_TRUE(ScansAsUtf8({"caf\xC3", "\xA9"}));
   EXPECT_TRUE(ScansAsUtf8({"\xF0\x9F", "\x98", "\x80"}));
   EXPECT_FALSE(ScansAsUtf8({"\xC3\xA9", "\xE9"}));
