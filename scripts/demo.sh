@@ -21,6 +21,7 @@ status=0
 GLEANER_HOME="$home" build-demo/bin/culler /IThingsToDo.txt /OOutput.txt "/S$script" /X /Y /Z /EN /AN /R /CA ||
   status=$?
 show Output.txt
+printf '(written to %s, which this demo removes when it ends)\n' "$home/Output.txt"
 show Culler-Log.txt
 if [ -f "$home/Culler-Error.txt" ]; then show Culler-Error.txt; fi
 printf '\nculler exit status: %d\n' "$status"

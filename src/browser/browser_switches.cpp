@@ -2,15 +2,21 @@
 #include "browser/browser_switches.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "browser/browser_info.h"
 #include "browser/folder_list.h"
 #include "engine/char_commands.h"
+#include "engine/lifecycle.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 
 namespace gleaner {
 namespace {
+
+constexpr std::string_view kVersionSwitch = "--version";
+
+bool IsUnixHelp(std::string_view argument) { return argument == "--help" || argument == "-h"; }
 
 bool IsSwitch(std::string_view argument) {
   return argument.size() >= 2 && std::string_view("-/\\").find(argument[0]) != std::string_view::npos;
@@ -51,6 +57,11 @@ TBrowserSwitches ReadBrowserSwitches(const std::vector<std::string>& arguments, 
   switches.FolderList = std::string(homeFolder) + '\r';
   switches.Wildcard = kDefaultDocumentWildcard;
   for (const std::string& argument : arguments) {
+    if (argument == kVersionSwitch) continue;  // answered before the window opens
+    if (IsUnixHelp(argument)) {
+      switches.ShowOwnHelp = true;
+      continue;
+    }
     if (!IsSwitch(argument)) continue;
     std::string value = argument.substr(2);
     TrimChar(value, "B\"");
@@ -58,6 +69,32 @@ TBrowserSwitches ReadBrowserSwitches(const std::vector<std::string>& arguments, 
   }
   AddShippedFolder(switches.FolderList);
   return switches;
+}
+
+std::optional<std::string> TerminalAnswer(const std::vector<std::string>& arguments, bool displayAvailable) {
+  const auto has = [&](auto test) { return std::any_of(arguments.begin(), arguments.end(), test); };
+  if (has([](std::string_view a) { return a == kVersionSwitch; })) {
+    return std::string(kBrowserName) + " " + std::string(kBrowserVersion) + " (" + std::string(kEngineName) +
+           " " + std::string(kEngineVersion) + ")\n";
+  }
+  if (displayAvailable || !has(IsUnixHelp)) return std::nullopt;
+  return std::string(kBrowserName) +
+         " lists help documents by title and opens them in the file viewer; it needs a display.\n\n"
+         "  /D\"folder;folder\"  the folders to search (default: the program's folder)\n"
+         "  /P-                list file names instead of titles\n"
+         "  /W\"pattern\"        the file pattern to look for (default: " +
+         std::string(kDefaultDocumentWildcard) +
+         ")\n"
+         "  /?, --help, -h     open the browser's own help in its window\n"
+         "  --version          print the versions\n";
+}
+
+bool DisplayAvailable() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
 }
 
 std::string UnrecognizedSwitchesMessage(std::string_view letters) {

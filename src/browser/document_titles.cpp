@@ -2,9 +2,11 @@
 // document without line ends cannot make the browser read it whole.
 #include "browser/document_titles.h"
 
+#include <algorithm>
 #include <fstream>
 #include <istream>
 
+#include "foundation/text_encoding.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
@@ -50,6 +52,10 @@ std::string HeadingOf(const std::string& line) {
   return line.substr(textStart, close - textStart);
 }
 
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 std::string PlainTitleText(std::string text) {
@@ -66,7 +72,10 @@ std::string DocumentTitle(const std::string& path, bool readTitles) {
   std::string line;
   for (int count = 0; count < kTitleLineCount && ReadTitleLine(in, line); ++count) {
     std::string heading = HeadingOf(line);
-    if (!heading.empty()) return PlainTitleText(std::move(heading));
+    if (heading.empty()) continue;
+    // The title reads as the viewer shows the body: a UTF-8 document is decoded.
+    if (!IsAscii(heading) && FileIsUtf8(SystemName(path))) heading = Utf8ToWin1252(heading);
+    return PlainTitleText(std::move(heading));
   }
   return FileNamePart(path);
 }

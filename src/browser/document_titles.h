@@ -21,6 +21,7 @@ std::string PlainTitleText(std::string text);
 // The title of the document at path: the heading text when readTitles is on
 // and the document has one, else the file name; empty when the document
 // cannot be opened for reading. With readTitles off the file is not opened.
+// The heading of a UTF-8 document is decoded into Windows-1252.
 std::string DocumentTitle(const std::string& path, bool readTitles);
 
 }  // namespace gleaner

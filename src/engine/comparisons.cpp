@@ -7,12 +7,12 @@
 #include <locale>
 #include <stdexcept>
 
+#include "commands/command_table.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/pattern_matcher.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
-#include "script/command_table.h"
 
 namespace gleaner {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "script/command_table.h"
+#include "commands/command_table.h"
 
 namespace gleaner {
 

@@ -57,20 +57,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
   }
 }
 
-// Decodes one UTF-8 sequence at text[i]; invalid bytes decode as U+FFFD.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const unsigned char lead = Byte(text[i++]);
-  if (lead < 0x80) return lead;
-  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-  if (extra < 0) return 0xFFFD;
-  char32_t cp = lead & (0x3F >> extra);
-  for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (Byte(text[i]) & 0xC0) != 0x80) return 0xFFFD;
-    cp = (cp << 6) | (Byte(text[i++]) & 0x3F);
-  }
-  return cp;
-}
-
 }  // namespace
 
 char AnsiUpper(char c) { return static_cast<char>(kTables.upper[Byte(c)]); }
@@ -106,6 +92,20 @@ bool SameTextIgnoreCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Decodes one UTF-8 sequence at text[i]; invalid bytes decode as U+FFFD.
+char32_t NextUtf8CodePoint(std::string_view text, std::size_t& i) {
+  const unsigned char lead = Byte(text[i++]);
+  if (lead < 0x80) return lead;
+  int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+  if (extra < 0) return 0xFFFD;
+  char32_t cp = lead & (0x3F >> extra);
+  for (int k = 0; k < extra; ++k) {
+    if (i >= text.size() || (Byte(text[i]) & 0xC0) != 0x80) return 0xFFFD;
+    cp = (cp << 6) | (Byte(text[i++]) & 0x3F);
+  }
+  return cp;
+}
+
 char32_t ToCodePoint(char c) {
   const unsigned char b = Byte(c);
   return (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : b;
@@ -129,7 +129,7 @@ std::string Win1252ToUtf8(std::string_view text) {
 std::string Utf8ToWin1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) out += FromCodePoint(NextCodePoint(text, i));
+  for (std::size_t i = 0; i < text.size();) out += FromCodePoint(NextUtf8CodePoint(text, i));
   return out;
 }
 

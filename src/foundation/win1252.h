@@ -30,6 +30,10 @@ char32_t ToCodePoint(char c);
 // The byte for a code point, or '?' when the code page has no such character.
 char FromCodePoint(char32_t cp);
 
+// Decodes the UTF-8 sequence at text[i] and steps i past it; an invalid byte
+// decodes as U+FFFD and is stepped over alone.
+char32_t NextUtf8CodePoint(std::string_view text, std::size_t& i);
+
 std::string Win1252ToUtf8(std::string_view text);
 std::string Utf8ToWin1252(std::string_view text);
 

@@ -1,8 +1,12 @@
 // Reading the command line switch by switch, and the command line help page.
 #include "interface/command_line.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
+#include "engine/lifecycle.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/error_report.h"
@@ -77,7 +81,18 @@ TNext OtherSwitch(char letter, IMainView& view, TCommandLineResult& result) {
   }
 }
 
+// The Unix spellings: "--help" and "-h" read as "/?", "--version" prints the
+// versions and, like "/?", leaves the reading going.
+std::optional<TNext> UnixSwitch(const std::string& param, IMainView& view, TCommandLineResult& result) {
+  if (param == "--help" || param == "-h") return OtherSwitch('?', view, result);
+  if (param != "--version") return std::nullopt;
+  view.ShowHelpText(VersionLine(), {});
+  result.HelpShown = true;
+  return TNext::Continue;
+}
+
 TNext OneParameter(const std::string& param, TMainForm& form, IMainView& view, TCommandLineResult& result) {
+  if (const std::optional<TNext> next = UnixSwitch(param, view, result)) return *next;
   if (param.size() < 2 || param[0] != '/') {
     Report("Incorrectly formatted command-line parameter:\r\n" + param, false);
     return TNext::Error;
@@ -193,6 +208,18 @@ TCommandLineResult ProcessCommandLine(const std::vector<std::string>& params, TM
     form.SetTimer(TTimer::AutoStart, true);
   }
   return result;
+}
+
+std::string VersionLine() {
+  const TEngineInfo& info = EngineInfo();
+  return info.CfgProgramName + " " + info.CfgVersion + " (" + std::string(kEngineName) + " " +
+         std::string(kEngineVersion) + ")";
+}
+
+bool AsksForVersionOrHelp(const std::vector<std::string>& params) {
+  return std::any_of(params.begin(), params.end(), [](const std::string& param) {
+    return param == "--help" || param == "-h" || param == "--version";
+  });
 }
 
 std::string CommandLineHelpCaption() { return EngineInfo().CfgProgramName + " - Command Line Help"; }

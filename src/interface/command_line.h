@@ -28,6 +28,15 @@ struct TCommandLineResult {
 TCommandLineResult ProcessCommandLine(const std::vector<std::string>& params, TMainForm& form,
                                       IMainView& view);
 
+// "--help" and "-h" read as "/?"; "--version" shows VersionLine() as a help
+// text without lines. Nothing else of the switch rules changes.
+//
+// "Culler 2.50.00 (Gleaner Engine 4.50.02)": the program and engine versions.
+std::string VersionLine();
+// True when a Unix help or version switch is among the parameters: the answer
+// belongs on standard output, so the console front end should take them.
+bool AsksForVersionOrHelp(const std::vector<std::string>& params);
+
 // The help page's caption for /?: CfgProgramName + " - Command Line Help".
 std::string CommandLineHelpCaption();
 // The lines of the help page (Windows-1252 text), headings marked.

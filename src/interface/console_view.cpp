@@ -80,7 +80,7 @@ void TConsoleView::ShowReportForm(const std::string& title, const TReportFormDat
 }
 
 void TConsoleView::ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) {
-  out_ << Win1252ToUtf8(caption) << "\n\n";
+  out_ << Win1252ToUtf8(caption) << (lines.empty() ? "\n" : "\n\n");
   for (const THelpLine& line : lines) out_ << Win1252ToUtf8(line.Text) << '\n';
   out_ << std::flush;
 }

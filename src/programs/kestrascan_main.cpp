@@ -1,15 +1,22 @@
 // The kestrascan program: the document browser window on Qt. The command line
-// is read as given, before Qt looks at it, so every argument counts.
+// is read as given, before Qt looks at it, so every argument counts;
+// "--version" (and "--help" without a display) is answered on standard output.
 #include <QApplication>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "browser/browser_switches.h"
 #include "foundation/search_path.h"
 #include "gui/common/qt_ports.h"
 #include "gui/kestrascan/start_up_window.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
+  if (const auto answer = gleaner::TerminalAnswer(arguments, gleaner::DisplayAvailable())) {
+    std::cout << *answer;
+    return 0;
+  }
   QApplication application(argc, argv);
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
   const gleaner::TQtPorts ports;

@@ -103,15 +103,20 @@ TCommandPlan& PlanOf(TScriptLine& line) {
   return *line.Plan;
 }
 
-// A single value is handed over as it stands, unless it is the CSV record itself.
+// OutCSV, Que and ScanFollow only read their first parameter, so its range
+// and step apply as for any value. A single value is handed over as it
+// stands, unless it lies in the CSV record itself.
 void OutCsvCommand(TScriptLine& line) {
   TCsvModePlan* plan = &PlanOf(line).CsvMode;
-  const std::string& variable = VarArg(line, 1);
-  if (line.ParmCount <= 2 && &variable != &Eng().Csv.Record) {
-    OutCSV(variable, ValueOr(line, 2, {}), plan);
+  const std::string_view first = Arg(line, 1);
+  const std::string& record = Eng().Csv.Record;
+  const std::less_equal<const char*> notAfter;
+  const bool inRecord = notAfter(record.data(), first.data()) && notAfter(first.data(), record.data() + record.size());
+  if (line.ParmCount <= 2 && !inRecord) {
+    OutCSV(first, ValueOr(line, 2, {}), plan);
     return;
   }
-  std::string value = variable;
+  std::string value(first);
   value += JoinArgs(line, 3);
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
 }
@@ -195,12 +200,12 @@ const std::array kCommands = {
                    }},
     TEngineCommand{Cmd::Parse, 4, ParseCommand},
     TEngineCommand{Cmd::Que, 4,
-                   [](TScriptLine& l) { SetTarget(l, Que(VarArg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
+                   [](TScriptLine& l) { SetTarget(l, Que(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
                    [](TScriptLine& l) { SetTarget(l, "Y"); }},
     TEngineCommand{Cmd::Rounding, 0, [](TScriptLine& l) { Rounding(VarArg(l, 1)); }},
     TEngineCommand{Cmd::ScanFollow, 4,
                    [](TScriptLine& l) {
-                     SetTarget(l, ScanFollow(VarArg(l, 1), Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, "IgnoreCase")));
+                     SetTarget(l, ScanFollow(Arg(l, 1), Arg(l, 2), OptionalArg(l, 3), Arg(l, 4, "IgnoreCase")));
                    }},
     TEngineCommand{Cmd::ScanPosn, 5, ScanPosnCommand,
                    [](TScriptLine& l) {

@@ -1,6 +1,6 @@
 // Parameter fetch for the engine-command handlers.
 #include "engine/engine_errors.h"
-#include "script/command_table.h"
+#include "commands/command_table.h"
 #include "script/exec_state.h"
 #include "script/values.h"
 

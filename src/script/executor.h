@@ -19,7 +19,7 @@
 #include <string>
 #include <string_view>
 
-#include "script/command_table.h"
+#include "commands/command_table.h"
 
 namespace gleaner {
 

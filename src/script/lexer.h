@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "script/command_table.h"
+#include "commands/command_table.h"
 #include "script/script_line.h"
 
 namespace gleaner {

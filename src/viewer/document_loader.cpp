@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "foundation/settings_store.h"
+#include "foundation/text_encoding.h"
 #include "platform/file_search.h"
 #include "viewer/entities.h"
 #include "viewer/textify.h"
@@ -84,15 +85,25 @@ bool TDocumentLoader::Open(const std::string& fileName) {
   }
   fileSize_ = static_cast<std::int64_t>(std::filesystem::file_size(systemName, error));
   if (error) fileSize_ = 0;
+  utf8_ = FileIsUtf8(systemName);
   fileOver_ = false;
   return true;
+}
+
+std::string_view TDocumentLoader::Decoded(std::string_view bytes, bool last) {
+  if (!utf8_) return bytes;
+  decoded_.clear();
+  decoder_.Decode(bytes, decoded_);
+  if (last) decoder_.Finish(decoded_);
+  return decoded_;
 }
 
 bool TDocumentLoader::Step() {
   if (fileOver_) return false;
   const std::size_t got = std::fread(block_.get(), 1, kLoadBlockSize, file_);
   bytesRead_ += static_cast<std::int64_t>(got);
-  if (got > 0 && !splitter_.Feed(std::string_view(block_.get(), got), *this)) {
+  const std::string_view text = Decoded(std::string_view(block_.get(), got), got < kLoadBlockSize);
+  if (!text.empty() && !splitter_.Feed(text, *this)) {
     fileOver_ = true;
   } else if (got < kLoadBlockSize) {
     const bool failed = std::ferror(file_) != 0;

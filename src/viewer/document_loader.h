@@ -2,7 +2,8 @@
 // can process events (and a stop request) between blocks: splitting into
 // display lines, the completion step of each line (comment lines, the line
 // limit, entities, noise suppression, tags), the extra lines and the marker
-// lines. Messages go to the notice box.
+// lines. A UTF-8 document is decoded into Windows-1252 as it is read.
+// Messages go to the notice box.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "foundation/text_encoding.h"
 #include "viewer/line_splitter.h"
 #include "viewer/markup_tags.h"
 #include "viewer/viewer_document.h"
@@ -61,6 +63,8 @@ class TDocumentLoader : private ILineSink {
   void RejectTooLarge();
   void AddMarker(std::string_view text);
   void CloseFile();
+  // The block as Windows-1252 text: UTF-8 documents are decoded.
+  std::string_view Decoded(std::string_view bytes, bool last);
 
   TViewerDocument& document_;
   TLoadSettings settings_;
@@ -76,6 +80,9 @@ class TDocumentLoader : private ILineSink {
   TTextAttributes current_;  // markup attributes in force, carried from line to line
   std::vector<TTagEvent> events_;
   std::unique_ptr<char[]> block_;
+  bool utf8_ = false;  // the file is a UTF-8 document
+  TUtf8Decoder decoder_;
+  std::string decoded_;
 };
 
 }  // namespace gleaner

@@ -20,8 +20,8 @@ std::string FlagsStatus(bool textify, bool wordWrap) {
 std::string LinesStatus(const TViewerDocument& document, const std::optional<std::time_t>& saved) {
   if (!saved) return {};
   const int lines = document.LinesShown();
-  std::string text = "  " + std::to_string(lines) + " line" + Plural(lines) + " shown";
-  if (document.Incomplete) text += " (incomplete)";
+  std::string text = "  " + std::to_string(lines) + " line" + Plural(lines);
+  if (document.Incomplete) text += " shown (incomplete)";
   return text + ", saved " + LocalDateTime(*saved);
 }
 

@@ -15,7 +15,8 @@ namespace gleaner {
 std::string CaretStatus(const TTextDisplay& display, std::int64_t caret, std::int64_t selectionLength);
 // Panel 2: "B" with noise suppression, "W" with word wrap.
 std::string FlagsStatus(bool textify, bool wordWrap);
-// Panel 3: "  12 lines shown (incomplete), saved " + date and time; the
+// Panel 3: "  12 lines, saved " + date and time, or "  12 lines shown
+// (incomplete), saved …" when the display stops short of the file; the
 // count leaves out the final marker line. Empty when there is no file
 // (saved is then absent).
 std::string LinesStatus(const TViewerDocument& document, const std::optional<std::time_t>& saved);

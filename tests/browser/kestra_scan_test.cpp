@@ -50,6 +50,30 @@ TEST_F(KestraScanTest, SwitchesAndTheirMessage) {
   EXPECT_EQ(UnrecognizedSwitchesMessage(""), "");
 }
 
+// --help and -h are /? in the window; --version, and --help where no window
+// can open, are answered on standard output instead.
+TEST_F(KestraScanTest, UnixHelpAndVersionSwitches) {
+  for (const char* help : {"--help", "-h"}) {
+    const TBrowserSwitches switches = ReadBrowserSwitches({help}, "/h/");
+    EXPECT_TRUE(switches.ShowOwnHelp) << help;
+    EXPECT_EQ(switches.Unrecognized, "") << help;
+    EXPECT_EQ(TerminalAnswer({help}, true), std::nullopt) << help;
+    const std::optional<std::string> usage = TerminalAnswer({"/P-", help}, false);
+    ASSERT_TRUE(usage.has_value()) << help;
+    EXPECT_EQ(
+        usage->substr(0, usage->find('\n')),
+        "KestraScan lists help documents by title and opens them in the file viewer; it needs a display.");
+    EXPECT_NE(usage->find("\n  /W\"pattern\"        the file pattern to look for (default: Help-*.txt)\n"),
+              std::string::npos);
+  }
+  const std::string version = "KestraScan 1.10.00 (Gleaner Engine 4.50.02)\n";
+  EXPECT_EQ(TerminalAnswer({"/?", "--version"}, true), version);
+  EXPECT_EQ(TerminalAnswer({"--help", "--version"}, false), version);
+  EXPECT_EQ(ReadBrowserSwitches({"--version"}, "/h/").Unrecognized, "");
+  EXPECT_EQ(TerminalAnswer({"/?", "/D/srv"}, false), std::nullopt);  // "/?" keeps to the window
+  EXPECT_EQ(ReadBrowserSwitches({"--verbose"}, "/h/").Unrecognized, "-");
+}
+
 TEST_F(KestraScanTest, StartStampsTheFirstRunOnceAndReportsSwitches) {
   TKestraScan scan(home.Path());
   scan.Start({"/x"});

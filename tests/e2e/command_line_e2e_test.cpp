@@ -86,6 +86,35 @@ TEST(CullerCommandLine, MistakesAndTheirExitStatus) {
   }
 }
 
+// The Unix spellings: --help and -h are /?, --version prints one line; all
+// exit 0, and nothing else of the switch rules changes.
+TEST(CullerCommandLine, UnixHelpAndVersionSwitches) {
+  for (const char* help : {"--help", "-h"}) {
+    SCOPED_TRACE(help);
+    CullerHome home;
+    const TCullerResult result = home.Run({help});
+    EXPECT_EQ(result.Status, 0);
+    EXPECT_EQ(result.Err, "");
+    EXPECT_EQ(result.Out, home.Run({"/?"}).Out);
+    EXPECT_EQ(result.Out.find("Culler - Command Line Help", 1), std::string::npos);  // shown once
+  }
+  CullerHome home;
+  const TCullerResult version = home.Run({"--version"});
+  EXPECT_EQ(version.Status, 0);
+  EXPECT_EQ(version.Out, "Culler 2.50.00 (Gleaner Engine 4.50.02)\n");
+  EXPECT_EQ(version.Err, "");
+  // Other double-dash words stay malformed parameters.
+  const TCullerResult other = home.Run({"--verbose"});
+  EXPECT_EQ(other.Status, 1);
+  EXPECT_EQ(other.Err, "Culler: Incorrectly formatted command-line parameter:\n--verbose\n");
+  // Like /?, --help leaves the reading going: a run asked for still runs.
+  home.Write("In.txt", "a\r\n");
+  const TCullerResult run =
+      home.Run({"/IIn.txt", "/OOut.txt", "/SNone", "/X", "/Y", "/Z", "/EN", "/AN", "--help", "/R", "/CA"});
+  EXPECT_EQ(run.Status, 0);
+  EXPECT_EQ(home.Read("Out.txt"), "a\r\n");
+}
+
 TEST(CullerCommandLine, UnknownSwitchAfterRunStillRuns) {
   CullerHome home;
   home.Write("In.txt", "a\r\n");

@@ -190,6 +190,23 @@ TEST_F(ScriptRun, OnlyTheFirstOfTwoSectionsRuns) {
   EXPECT_EQ(Run("FileInit\nOutEnd '1'\nEnd\nFileInit\nOutEnd '2'\nEnd\nNextStep\n"), "1\r\n");
 }
 
+// Que, ScanFollow and OutCSV only read their first parameter: its range and
+// step count as for any value, and the variable keeps its text. A command
+// that writes its first parameter (Change) works on the whole variable.
+TEST_F(ScriptRun, RangeAndStepOnTheFirstParameterOfReadingCommands) {
+  const std::string script =
+      "TaskInit\n"
+      "X = 'abc'\nN = 4\n"
+      "A = Que X[1 2] = 'ab'\nB = Que X = 'ab'\nC = Que N+ #= '5'\nD = Que N- #= '3'\n"
+      "OutEnd A B C D ' ' X ' ' N\n"
+      "K = 'Mon'\nF = ScanFollow K[1 2] '/Mo/one/Mon/two'\nG = ScanFollow K[3] '/Mon/whole/n/third'\n"
+      "OutEnd F '|' G '|' K\n"
+      "OutCSV '' 'Init'\nOutCSV X[2 3]\nOutCSV N+\nOutCSV X[1] '' X[3]\nOutCSV '' 'Done'\n"
+      "Change X[1 2] 'c' 'Z'\nOutEnd X\n"
+      "End\nNextStep\n";
+  EXPECT_EQ(Run(script), "YNYY abc 4\r\none|third|Mon\r\n\"bc\",\"5\",\"ac\"\r\nabZ\r\n");
+}
+
 TEST_F(ScriptRun, SurplusParametersOfQueStoreY) {
   EXPECT_EQ(Run("TaskInit\nA = Que 'a' = 'b' 'MatchCase' 'x'\nOutEnd A\nEnd\nNextStep\n"), "Y\r\n");
 }

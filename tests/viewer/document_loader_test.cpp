@@ -104,6 +104,31 @@ TEST_F(DocumentLoaderTest, LinesSpanningBlocksStayWhole) {
   EXPECT_EQ(Texts(), (TLines{first, "bc", kEnd}));
 }
 
+// "café – naïve" in each encoding, and the Windows-1252 bytes both show as.
+const std::string kUtf8Words = "caf\xC3\xA9 \xE2\x80\x93 na\xC3\xAFve";
+const std::string kAnsiWords = "caf\xE9 \x96 na\xEFve";
+
+TEST_F(DocumentLoaderTest, Utf8AndWindows1252DocumentsShowTheSameCharacters) {
+  ASSERT_TRUE(Load(kUtf8Words + "\r\n"));
+  EXPECT_EQ(Texts(), (TLines{kAnsiWords, kEnd}));
+  ASSERT_TRUE(Load(kAnsiWords + "\r\n"));
+  EXPECT_EQ(Texts(), (TLines{kAnsiWords, kEnd}));
+  // Characters the code page lacks become "?"; a width counts characters, not bytes.
+  ASSERT_TRUE(Load("\xE4\xB8\xAD " + std::string(4, 'x') + "\xC3\xA9\xC3\xA9", {.DisplayWidth = 6}));
+  EXPECT_EQ(Texts(), (TLines{"? xxxx", "\xE9\xE9", kEnd}));
+  // One invalid byte anywhere makes the whole document Windows-1252.
+  ASSERT_TRUE(Load(kUtf8Words + "\r\n\xE9\r\n"));
+  EXPECT_EQ(Texts(), (TLines{"caf\xC3\xA9 \xE2\x80\x93 na\xC3\xAFve", "\xE9", kEnd}));
+}
+
+TEST_F(DocumentLoaderTest, Utf8CharactersCutByABlockEndStayWhole) {
+  for (std::size_t lead = kLoadBlockSize - 3; lead <= kLoadBlockSize; ++lead) {
+    ASSERT_TRUE(Load(std::string(lead, 'a') + "\xE2\x80\x93\xC3\xA9", {.DisplayWidth = 4000}));
+    ASSERT_EQ(Texts().size(), 2u) << lead;
+    EXPECT_EQ(Texts()[0], std::string(lead, 'a') + "\x96\xE9") << lead;
+  }
+}
+
 TEST_F(DocumentLoaderTest, ProgressBarForLargeFilesOnly) {
   const std::string name = folder.File("big.txt");
   WriteFile(name, std::string(40000, 'x'));

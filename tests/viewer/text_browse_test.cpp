@@ -71,7 +71,7 @@ class TextBrowseTest : public ::testing::Test {
 TEST_F(TextBrowseTest, StatusTexts) {
   TTextBrowse browse(Setup("one\ntwo\nthree\n"));
   browse.Load(true);
-  EXPECT_TRUE(StartsWith(browse.LinesStatus(), "  3 lines shown, saved ")) << browse.LinesStatus();
+  EXPECT_TRUE(StartsWith(browse.LinesStatus(), "  3 lines, saved ")) << browse.LinesStatus();
   EXPECT_EQ(browse.GotoLineLabel(), "3 lines in file");
   EXPECT_EQ(browse.CaretStatus({0, 6, 0}), "2:3");
   EXPECT_EQ(browse.CaretStatus({0, 6, 4}), "2:3/4");
@@ -81,7 +81,7 @@ TEST_F(TextBrowseTest, StatusTexts) {
 
   TTextBrowse single(Setup("only"));
   single.Load(true);
-  EXPECT_TRUE(StartsWith(single.LinesStatus(), "  1 line shown, saved "));
+  EXPECT_TRUE(StartsWith(single.LinesStatus(), "  1 line, saved "));
 }
 
 TEST_F(TextBrowseTest, LineLimitAndWidthComeFromTheSettings) {

@@ -41,10 +41,12 @@ void TfrmTBFind::BuildControls() {
   cboFindText_->setObjectName("cboFindText");
   cboFindText_->setEditable(true);
   cboFindText_->setInsertPolicy(QComboBox::NoInsert);
+  // Completing from the history would search for an earlier text instead of the one typed.
+  cboFindText_->setCompleter(nullptr);
   cboFindText_->setMinimumWidth(320);
   chkMatchCase_ = new QCheckBox("&Case-sensitive", this);
   chkMatchCase_->setObjectName("chkMatchCase");
-  chkWholeWord_ = new QCheckBox("March &whole words only", this);
+  chkWholeWord_ = new QCheckBox("Match &whole words only", this);
   chkWholeWord_->setObjectName("chkWholeWord");
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   btnFind_ = buttons->button(QDialogButtonBox::Ok);

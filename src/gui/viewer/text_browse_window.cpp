@@ -55,13 +55,16 @@ QWidget* TfrmTextBrowse::BuildTopRow() {
   lblFileName_->setFont(bold);
   cboWidth_ = new QComboBox(row);
   cboWidth_->setObjectName("cboWidth");
-  cboWidth_->setFocusPolicy(Qt::NoFocus);
+  // Alt+W or Tab reach the box; a click leaves the keys with the text.
+  cboWidth_->setFocusPolicy(Qt::TabFocus);
   for (int width : kDisplayWidths) cboWidth_->addItem(QString::number(width), width);
   connect(cboWidth_, &QComboBox::activated, this, &TfrmTextBrowse::ChangeWidth);
+  auto* lblWidth = new QLabel("&Width", row);
+  lblWidth->setBuddy(cboWidth_);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(lblFileName_, 1);
-  layout->addWidget(new QLabel("Width", row));
+  layout->addWidget(lblWidth);
   layout->addWidget(cboWidth_);
   return row;
 }
@@ -132,6 +135,9 @@ void TfrmTextBrowse::Load(bool toTop) {
   const int firstVisible = redTextBrowse_->Position().FirstVisibleLine;
   if (!browse_.BeginLoad(toTop)) return;
   loaded_ = true;
+  // Painted once before redrawing stops, so a message shown while loading
+  // (the file is too large) stands over the window, not over an unpainted area.
+  if (isVisible()) repaint();
   SetLoading(true);
   while (browse_.LoadStep()) {
     ShowProgress();

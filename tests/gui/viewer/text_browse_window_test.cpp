@@ -1,6 +1,8 @@
 #include "gui/viewer/text_browse_window.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -8,7 +10,9 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTimer>
+#include <QtTest/QTest>
 
+#include "foundation/screen_fit.h"
 #include "foundation/settings_store.h"
 #include "gui/gui_fixture.h"
 #include "gui/viewer/print_text.h"
@@ -79,7 +83,7 @@ TEST_F(TextBrowseWindowTest, ShowsHeadingsWithTheirFormats) {
 
   EXPECT_EQ(window->StatusText(0), "1:1");
   EXPECT_EQ(window->StatusText(1), "W");
-  EXPECT_TRUE(window->StatusText(2).startsWith("  4 lines shown, saved "))
+  EXPECT_TRUE(window->StatusText(2).startsWith("  4 lines, saved "))
       << window->StatusText(2).toStdString();
   window->close();
 }
@@ -168,6 +172,51 @@ TEST_F(TextBrowseWindowTest, PrintsWithinTheMarginsOnSeveralPages) {
     ++pages;
   }
   EXPECT_GE(pages, 5);
+  window->close();
+}
+
+// A place saved on another monitor or at another scale comes back on the
+// screen there is: moved, and shrunk where it is larger.
+TEST_F(TextBrowseWindowTest, ASavedPlaceOffTheScreenIsFittedOntoIt) {
+  WriteTextIn(kWindowSection, "frmTest.Left", "2500");
+  WriteTextIn(kWindowSection, "frmTest.Top", "100");
+  WriteTextIn(kWindowSection, "frmTest.Width", "5000");
+  WriteTextIn(kWindowSection, "frmTest.Height", "300");
+  QPointer<TfrmTextBrowse> window = Open("text\r\n", false);
+  const QRect screen = window->screen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(window->frameGeometry())) << window->frameGeometry().x();
+  EXPECT_EQ(window->frameGeometry().width(), screen.width());
+  EXPECT_EQ(window->geometry().top(), 100);
+  EXPECT_EQ(window->height(), 300);
+  window->close();
+}
+
+TEST_F(TextBrowseWindowTest, NewWindowsWithoutASavedPlaceOpenCascaded) {
+  WriteTextIn(kWindowSection, "frmTest.Width", "640");
+  WriteTextIn(kWindowSection, "frmTest.Height", "300");
+  QPointer<TfrmTextBrowse> first = Open("one\r\n", false);
+  QPointer<TfrmTextBrowse> second = Open("two\r\n", false);
+  EXPECT_EQ(second->pos(), first->pos() + QPoint(kCascadeStep, kCascadeStep));
+  EXPECT_EQ(second->size(), QSize(640, 300));
+  second->close();
+  first->close();
+}
+
+// Alt+W reaches the width box, and the arrow keys choose another width.
+TEST_F(TextBrowseWindowTest, TheWidthBoxIsReachableFromTheKeyboard) {
+  QPointer<TfrmTextBrowse> window = Open(std::string(200, 'x') + "\r\n", false);
+  auto* width = window->findChild<QComboBox*>("cboWidth");
+  ASSERT_NE(width, nullptr);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTest::keyClick(window, Qt::Key_W, Qt::AltModifier);
+  ASSERT_EQ(QApplication::focusWidget(), width);
+  const int before = width->currentIndex();
+  QTest::keyClick(width, Qt::Key_Down);
+  ProcessEvents();
+  ASSERT_EQ(width->currentIndex(), before + 1);
+  EXPECT_EQ(width->currentData().toInt(), 100);
+  EXPECT_EQ(BlockText(window, 0).size(), 100);  // reloaded at the new width
   window->close();
 }
 

@@ -1,5 +1,5 @@
 // Command, operator and comparator tables with their look-ups.
-#include "script/command_table.h"
+#include "commands/command_table.h"
 
 #include <array>
 #include <initializer_list>

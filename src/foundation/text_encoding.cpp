@@ -1,0 +1,92 @@
+// UTF-8 detection and decoding into Windows-1252.
+#include "foundation/text_encoding.h"
+
+#include <array>
+#include <fstream>
+
+#include "foundation/win1252.h"
+
+namespace gleaner {
+namespace {
+
+// Length of the sequence a lead byte starts (0 when it cannot start one).
+int SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+// Where a text ends that holds only whole sequences (or invalid bytes).
+std::size_t WholeSequencesEnd(std::string_view bytes) {
+  const std::size_t size = bytes.size();
+  for (std::size_t back = 1; back <= 3 && back <= size; ++back) {
+    const auto c = static_cast<unsigned char>(bytes[size - back]);
+    if ((c & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+    const int length = SequenceLength(c);
+    return length > static_cast<int>(back) ? size - back : size;
+  }
+  return size;
+}
+
+}  // namespace
+
+void TUtf8Scan::Feed(std::string_view bytes) {
+  for (const char ch : bytes) {
+    if (!valid_) return;
+    const auto c = static_cast<unsigned char>(ch);
+    if (pending_ > 0) {
+      valid_ = c >= low_ && c <= high_;
+      --pending_;
+      low_ = 0x80;
+      high_ = 0xBF;
+      continue;
+    }
+    if (c < 0x80) continue;
+    nonAscii_ = true;
+    pending_ = SequenceLength(c) - 1;
+    valid_ = pending_ > 0;
+    // The second byte's bounds exclude overlong forms, surrogates and code points past U+10FFFF.
+    if (c == 0xE0) low_ = 0xA0;
+    if (c == 0xED) high_ = 0x9F;
+    if (c == 0xF0) low_ = 0x90;
+    if (c == 0xF4) high_ = 0x8F;
+  }
+}
+
+bool FileIsUtf8(const std::string& systemName) {
+  std::ifstream in(systemName, std::ios::binary);
+  if (!in.is_open()) return false;
+  std::array<char, 64 * 1024> block;
+  TUtf8Scan scan;
+  std::int64_t read = 0;
+  while (read < kEncodingScanLimit && !scan.Failed() && in.read(block.data(), block.size()).gcount() > 0) {
+    const std::string_view got(block.data(), static_cast<std::size_t>(in.gcount()));
+    read += static_cast<std::int64_t>(got.size());
+    // A scan stopped by the limit may end inside a sequence; only whole ones are judged.
+    scan.Feed(read >= kEncodingScanLimit ? got.substr(0, WholeSequencesEnd(got)) : got);
+  }
+  return scan.IsUtf8();
+}
+
+void TUtf8Decoder::Decode(std::string_view bytes, std::string& out) {
+  std::string_view text = bytes;
+  if (!carry_.empty()) {
+    carry_.append(bytes);
+    text = carry_;
+  }
+  const std::size_t end = WholeSequencesEnd(text);
+  out.reserve(out.size() + end);
+  const std::string_view whole = text.substr(0, end);
+  for (std::size_t i = 0; i < whole.size();) out += FromCodePoint(NextUtf8CodePoint(whole, i));
+  std::string rest(text.substr(end));
+  carry_.swap(rest);
+}
+
+void TUtf8Decoder::Finish(std::string& out) {
+  if (!carry_.empty()) out += '?';
+  carry_.clear();
+}
+
+}  // namespace gleaner
