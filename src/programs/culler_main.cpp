@@ -100,7 +100,10 @@ void RunDesktop(char** argv) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> params(argv + 1, argv + argc);
-  if (!gleaner::UseConsoleFrontEnd(params, gleaner::DisplayAvailable())) gleaner::RunDesktop(argv);
+  // --help and --version answer on standard output, also with a display.
+  if (!gleaner::AsksForVersionOrHelp(params) && !gleaner::UseConsoleFrontEnd(params, gleaner::DisplayAvailable())) {
+    gleaner::RunDesktop(argv);
+  }
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
   gleaner::InstallConsoleCancel();  // SIGINT, SIGTERM and SIGHUP cancel a run

@@ -6,7 +6,9 @@
 #include <QMessageBox>
 
 #include "gui/common/modal_hook.h"
+#include "engine/engine_state.h"
 #include "gui/common/qt_text.h"
+#include "platform/cancel_signals.h"
 
 namespace gleaner {
 
@@ -25,7 +27,10 @@ void TQtClipboard::WriteText(const std::string& text, const std::string&) {
   }
 }
 
-void TQtEventPump::PumpEvents() { QCoreApplication::processEvents(); }
+void TQtEventPump::PumpEvents() {
+  QCoreApplication::processEvents();
+  if (CancelSignalled()) Eng().CancelRequested = true;
+}
 
 void TQtNotice::ShowNotice(const std::string& caption, const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, FromMixed(caption), FromMixed(text), QMessageBox::Ok,

@@ -8,6 +8,7 @@
 #include "foundation/search_path.h"
 #include "gui/common/qt_ports.h"
 #include "gui/culler/culler_desktop.h"
+#include "platform/cancel_signals.h"
 
 int main(int argc, char** argv) {
   // Qt takes its own options out of argv: the switches are read first.
@@ -19,5 +20,13 @@ int main(int argc, char** argv) {
   gleaner::culler::TCullerDesktop desktop(params);
   desktop.Window().OnClosed = [] { QCoreApplication::quit(); };
   QTimer::singleShot(0, &desktop.Window(), [&desktop] { desktop.Show(); });
+  // SIGTERM, SIGHUP and Ctrl+C close the form as Exit does; closing during a
+  // run cancels it first, so finished records and the log are kept.
+  gleaner::InstallCancelSignals();
+  QTimer signalWatch;
+  QObject::connect(&signalWatch, &QTimer::timeout, &desktop.Window(), [&desktop] {
+    if (gleaner::CancelSignalled()) desktop.Window().close();
+  });
+  signalWatch.start(200);
   return QApplication::exec();
 }
