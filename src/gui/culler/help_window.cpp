@@ -14,6 +14,7 @@
 
 #include "foundation/settings_store.h"
 #include "gui/common/modal_hook.h"
+#include "gui/common/ok_button_row.h"
 #include "gui/common/qt_text.h"
 
 namespace gleaner::culler {
@@ -36,13 +37,7 @@ TfrmHelpWindow::TfrmHelpWindow(QWidget* owner) : QDialog(owner), placement_(*thi
   redInfo_->setReadOnly(true);
   redInfo_->setLineWrapMode(QTextEdit::NoWrap);
   redInfo_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  btnOK_ = new QPushButton("OK", this);
-  btnOK_->setObjectName("btnOK");
-  btnOK_->setDefault(true);
-  connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(btnOK_);
+  QHBoxLayout* buttons = OkButtonRow(*this, btnOK_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lblCaption_);
   layout->addWidget(redInfo_, 1);

@@ -10,6 +10,7 @@
 
 #include "foundation/settings_store.h"
 #include "gui/common/modal_hook.h"
+#include "gui/common/ok_button_row.h"
 #include "gui/common/qt_text.h"
 
 namespace gleaner::culler {
@@ -46,13 +47,7 @@ TReportForm::TReportForm(const char* formName, QWidget* owner)
   memMsg_ = new QPlainTextEdit(this);
   memMsg_->setObjectName("memMsg");
   memMsg_->setReadOnly(true);
-  btnOK_ = new QPushButton("OK", this);
-  btnOK_->setObjectName("btnOK");
-  btnOK_->setDefault(true);
-  connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  buttons->addWidget(btnOK_);
+  QHBoxLayout* buttons = OkButtonRow(*this, btnOK_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Banner(this));
   layout->addLayout(grid);
