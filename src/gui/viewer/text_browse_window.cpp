@@ -135,9 +135,6 @@ void TfrmTextBrowse::Load(bool toTop) {
   const int firstVisible = redTextBrowse_->Position().FirstVisibleLine;
   if (!browse_.BeginLoad(toTop)) return;
   loaded_ = true;
-  // Painted once before redrawing stops, so a message shown while loading
-  // (the file is too large) stands over the window, not over an unpainted area.
-  if (isVisible()) repaint();
   SetLoading(true);
   while (browse_.LoadStep()) {
     ShowProgress();
@@ -151,7 +148,10 @@ void TfrmTextBrowse::Load(bool toTop) {
 void TfrmTextBrowse::SetLoading(bool on) {
   buttonRow_->setEnabled(!on);
   cboWidth_->setEnabled(!on);
-  redTextBrowse_->setUpdatesEnabled(!on);
+  // The text widget keeps painting while loading: it is only filled once the
+  // load is over, and the first load starts before the window was ever
+  // painted, so suspended redraw would leave the text area black behind a
+  // message shown meanwhile (the file is too large).
   if (on) {
     const QSignalBlocker quiet(cboWidth_);
     cboWidth_->setCurrentIndex(cboWidth_->findData(browse_.DisplayWidth()));

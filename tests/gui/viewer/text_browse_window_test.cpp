@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QtTest/QTest>
+#include <functional>
 
 #include "foundation/screen_fit.h"
 #include "foundation/settings_store.h"
@@ -173,6 +174,63 @@ TEST_F(TextBrowseWindowTest, PrintsWithinTheMarginsOnSeveralPages) {
   }
   EXPECT_GE(pages, 5);
   window->close();
+}
+
+// The too-large message comes while the text widget is still empty; it must
+// be painting then, or the area behind the message stays black.
+TEST_F(TextBrowseWindowTest, TheTextAreaIsPaintedWhileTheTooLargeMessageIsUp) {
+  class TWatchingNotice : public INotice {
+   public:
+    void ShowNotice(const std::string&, const std::string& text) override {
+      if (onShow) onShow(text);
+    }
+    std::function<void(const std::string&)> onShow;
+  } watching;
+  WriteInt("MaxAddLines", 50);
+  WriteFile(home.File("Big.txt"), Lines(200, "line "));
+  TViewerSetup setup;
+  setup.FileName = home.File("Big.txt");
+  setup.SettingsName = "frmTest";
+  setup.BackgroundColour = 0x00C0FFFF;  // a light yellow, as BBGGRR
+  QPointer<TfrmTextBrowse> window = ShowTextBrowse(setup, nullptr);
+  int notices = 0;
+  bool painting = false;
+  QColor behind;
+  watching.onShow = [&](const std::string& text) {
+    ++notices;
+    EXPECT_NE(text.find("too large"), std::string::npos) << text;
+    painting = window->Text().viewport()->updatesEnabled() && window->Text().isVisible();
+    const QImage area = window->Text().viewport()->grab().toImage();
+    behind = area.pixelColor(area.width() / 2, area.height() / 2);
+  };
+  const TPorts saved = Ports();
+  Ports().Notice = &watching;
+  ProcessEvents();
+  Ports() = saved;
+  ASSERT_FALSE(window.isNull());
+  EXPECT_EQ(notices, 1);
+  EXPECT_TRUE(painting);
+  EXPECT_EQ(behind, QColor(0xFF, 0xFF, 0xC0));
+  EXPECT_EQ(window->Text().document()->blockCount(), 51);  // filled after the message
+  window->close();
+}
+
+// Closing a window must not cost per line: the text is one document with a
+// block per line, never an object per line that teardown would destroy one
+// by one.
+TEST_F(TextBrowseWindowTest, AWindowHoldsNoObjectPerLine) {
+  WriteInt("MaxAddLines", 99999);
+  const std::string markup = "<H1>Title</H1>\r\n";
+  QPointer<TfrmTextBrowse> small = Open(markup + Lines(20, "<B>bold</B> line "), true);
+  const auto smallObjects = small->findChildren<QObject*>().size();
+  small->close();
+  ProcessEvents();
+  QPointer<TfrmTextBrowse> large = Open(markup + Lines(20000, "<B>bold</B> line "), true);
+  EXPECT_GT(large->Text().document()->blockCount(), 20000);
+  EXPECT_EQ(large->findChildren<QObject*>().size(), smallObjects);
+  large->close();
+  ProcessEvents();
+  EXPECT_TRUE(large.isNull());
 }
 
 // A place saved on another monitor or at another scale comes back on the
