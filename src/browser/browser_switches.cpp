@@ -97,6 +97,12 @@ bool DisplayAvailable() {
   return false;
 }
 
+std::string NoDisplayMessage() {
+  return std::string(kBrowserName) +
+         " needs a display, and none answers (DISPLAY and WAYLAND_DISPLAY name none that can be reached).\n"
+         "Run it on the desktop; on a terminal it answers only --help and --version.\n";
+}
+
 std::string UnrecognizedSwitchesMessage(std::string_view letters) {
   if (letters.empty()) return {};
   std::string message = "Unrecognized command-line switches are ignored\r\n\r\nYou used:  ";

@@ -32,6 +32,8 @@ TBrowserSwitches ReadBrowserSwitches(const std::vector<std::string>& arguments, 
 std::optional<std::string> TerminalAnswer(const std::vector<std::string>& arguments, bool displayAvailable);
 // True when Qt can open a window: DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM set.
 bool DisplayAvailable();
+// What the browser says on a terminal when it has no display to open its window on.
+std::string NoDisplayMessage();
 
 // "Unrecognized command-line switches are ignored\r\n\r\nYou used:  /X /Y ",
 // or empty when letters is empty.

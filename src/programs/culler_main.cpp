@@ -31,6 +31,7 @@
 #include "interface/help_entry.h"
 #include "interface/run_controller.h"
 #include "interface/terminal_progress.h"
+#include "platform/display_probe.h"
 #include "platform/shell_port.h"
 
 namespace gleaner {
@@ -100,8 +101,10 @@ void RunDesktop(char** argv) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> params(argv + 1, argv + argc);
-  // --help and --version answer on standard output, also with a display.
-  if (!gleaner::AsksForVersionOrHelp(params) && !gleaner::UseConsoleFrontEnd(params, gleaner::DisplayAvailable())) {
+  // --help and --version answer on standard output, also with a display. A
+  // display that does not answer (a stale DISPLAY, say) gets the console.
+  const bool display = gleaner::DisplayAvailable() && gleaner::DisplayAnswers();
+  if (!gleaner::AsksForVersionOrHelp(params) && !gleaner::UseConsoleFrontEnd(params, display)) {
     gleaner::RunDesktop(argv);
   }
   std::setlocale(LC_ALL, "");

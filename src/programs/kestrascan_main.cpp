@@ -10,12 +10,19 @@
 #include "foundation/search_path.h"
 #include "gui/common/qt_ports.h"
 #include "gui/kestrascan/start_up_window.h"
+#include "platform/display_probe.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  if (const auto answer = gleaner::TerminalAnswer(arguments, gleaner::DisplayAvailable())) {
+  const bool display = gleaner::DisplayAvailable() && gleaner::DisplayAnswers();
+  if (const auto answer = gleaner::TerminalAnswer(arguments, display)) {
     std::cout << *answer;
     return 0;
+  }
+  // Qt would abort without a display it can reach.
+  if (!display) {
+    std::cerr << gleaner::NoDisplayMessage();
+    return 1;
   }
   QApplication application(argc, argv);
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
