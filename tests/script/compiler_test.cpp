@@ -197,5 +197,13 @@ TEST_F(Compiler, ErrorsFreeThePartialCompilation) {
   EXPECT_EQ(CompiledScript().Store.Values().size(), 0u);
 }
 
+TEST_F(Compiler, SpecialVariablesAreRegisteredInTheirFixedOrder) {
+  TValueStore store;
+  store.RegisterAllSpecials();
+  ASSERT_EQ(store.Values().size(), kSpecialVariableCount);
+  EXPECT_EQ(store.Values().front().Name, "$Data");
+  EXPECT_EQ(store.Values().back().Name, "$TestMode");
+}
+
 }  // namespace
 }  // namespace gleaner
