@@ -6,7 +6,7 @@
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "interface/error_report.h"
-#include "interface/recording_view.h"
+#include "interface/fake_main_view.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
@@ -42,7 +42,7 @@ class CommandLine : public ::testing::Test {
 
   TempFolder folder;
   TMainForm form;
-  testing::RecordingView view;
+  testing::FakeMainView view;
 };
 
 TEST_F(CommandLine, BoxSwitchesFillTheBoxes) {
@@ -84,7 +84,7 @@ TEST_F(CommandLine, ChoiceSwitchesTakeExactlyOneLetter) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.param);
-    testing::RecordingView fresh;
+    testing::FakeMainView fresh;
     SetReportView(&fresh);
     TMainForm fresh_form;
     fresh_form["chkBrowseOutput"].Checked = false;
@@ -115,7 +115,7 @@ TEST_F(CommandLine, MalformedParameterStopsReadingAndCancelsTheRun) {
   const std::vector<std::vector<std::string>> lines = {
       {"/R", "-R", "/OLater.txt"}, {"/R", "/", "/OLater.txt"}, {"/R", "", "/OLater.txt"}};
   for (const auto& params : lines) {
-    testing::RecordingView fresh;
+    testing::FakeMainView fresh;
     SetReportView(&fresh);
     TMainForm freshForm;
     const TCommandLineResult result = ProcessCommandLine(params, freshForm, fresh);

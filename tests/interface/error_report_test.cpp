@@ -8,14 +8,14 @@
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "foundation/search_path.h"
-#include "interface/recording_view.h"
+#include "interface/fake_main_view.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
 namespace {
 
 using testing::ReadFile;
-using testing::RecordingView;
+using testing::FakeMainView;
 using testing::TempFolder;
 
 const std::string kRule(80, '-');
@@ -60,7 +60,7 @@ class ErrorReport : public ::testing::Test {
   std::string Log() { return ReadFile(EngineInfo().CfgErrorFileName); }
 
   TempFolder folder;
-  RecordingView view;
+  FakeMainView view;
 };
 
 TEST_F(ErrorReport, EngineErrorLogHasEveryBlock) {
@@ -163,7 +163,7 @@ TEST_F(ErrorReport, DisplayFollowsCloseModeAndKind) {
       {'A', kErrFileProblem, true, "no file", 0, 0},
   };
   for (const Case& c : cases) {
-    RecordingView fresh;
+    FakeMainView fresh;
     SetReportView(&fresh);
     SetCloseMode(c.closeMode);
     Eng().ErrorKind = c.kind;
