@@ -68,10 +68,10 @@ bool IsFileBox(std::string_view name) {
 // The rules a file box's text follows when the box is left.
 void CleanFileBox(std::string_view boxName, std::string& text) {
   text = CleanFileBoxText(text);
-  if (boxName == "cboInputFile") CleanInputName(text);
-  if (boxName == "cboOutputFile") CleanOutputName(text);
-  if (boxName == "cboScriptFile") CleanScriptName(text);
-  if (boxName == "cboSupportFile" && EndsWithSeparator(text)) text.clear();
+  if (boxName == kCboInputFile) CleanInputName(text);
+  if (boxName == kCboOutputFile) CleanOutputName(text);
+  if (boxName == kCboScriptFile) CleanScriptName(text);
+  if (boxName == kCboSupportFile && EndsWithSeparator(text)) text.clear();
 }
 
 }  // namespace
@@ -86,10 +86,10 @@ void TRunController::ApplyBoxRules() {
 }
 
 bool TRunController::TakeAppendMark() {
-  std::string& text = form_["cboOutputFile"].Text;
+  std::string& text = form_[kCboOutputFile].Text;
   if (text.empty() || text.front() != '+') return false;
   text.erase(0, 1);
-  form_["chkAppendOutput"].Checked = true;
+  form_[kChkAppendOutput].Checked = true;
   return true;
 }
 
@@ -99,7 +99,7 @@ void TRunController::BoxExit(std::string_view boxName) {
   if (fileBox) CleanFileBox(boxName, control.Text);
   TFormBox box(form_, std::string(boxName));
   UpdateComboHistory(box, control.Text, fileBox);
-  if (boxName == "cboScriptFile") ScriptCheck(false);
+  if (boxName == kCboScriptFile) ScriptCheck(false);
   UpdateButtonStates();
   view_.Refresh();
 }
@@ -118,8 +118,8 @@ void TRunController::ScriptBoxClick() {
 }
 
 void TRunController::OutputLabelClick() {
-  std::string input = form_["cboInputFile"].Text;
-  TControl& output = form_["cboOutputFile"];
+  std::string input = form_[kCboInputFile].Text;
+  TControl& output = form_[kCboOutputFile];
   if (!IsRealFileName(input) || !IsRealFileName(output.Text) || !LocateFile(input, false, false)) return;
   const std::string folder = FolderPart(input);
   const std::string fileName = FileNamePart(output.Text);

@@ -9,38 +9,38 @@ namespace gleaner {
 namespace {
 
 constexpr const char* kIdleOnly[] = {
-    "btnStart",        "btnExit",         "btnHelp",          "btnOptions",    "btnBrowseInput",
-    "btnBrowseOutput", "btnBrowseScript", "btnBrowseSupport", "cboInputFile",  "lblInputFile",
-    "cboScriptFile",   "lblScriptFile",   "cboSupportFile",   "lblSupportFile"};
-constexpr const char* kHiddenWhileBusy[] = {"btnNavInput", "btnNavOutput", "btnNavScript", "btnNavSupport",
-                                            "imgBanner"};
-constexpr const char* kShownWhileBusy[] = {"btnCancel",        "barProgress", "lblBytesInLabel", "lblBytesIn",
-                                           "lblBytesOutLabel", "lblBytesOut", "lblShowNote"};
+    kBtnStart,        kBtnExit,         kBtnHelp,          kBtnOptions,    kBtnBrowseInput,
+    kBtnBrowseOutput, kBtnBrowseScript, kBtnBrowseSupport, kCboInputFile,  kLblInputFile,
+    kCboScriptFile,   kLblScriptFile,   kCboSupportFile,   kLblSupportFile};
+constexpr const char* kHiddenWhileBusy[] = {kBtnNavInput, kBtnNavOutput, kBtnNavScript, kBtnNavSupport,
+                                            kImgBanner};
+constexpr const char* kShownWhileBusy[] = {kBtnCancel,        kBarProgress, kLblBytesInLabel, kLblBytesIn,
+                                           kLblBytesOutLabel, kLblBytesOut, kLblShowNote};
 
 // The View buttons beside the file boxes.
-constexpr std::pair<const char*, const char*> kViewButtons[] = {{"cboInputFile", "btnBrowseInput"},
-                                                                {"cboOutputFile", "btnBrowseOutput"},
-                                                                {"cboScriptFile", "btnBrowseScript"},
-                                                                {"cboSupportFile", "btnBrowseSupport"}};
+constexpr std::pair<const char*, const char*> kViewButtons[] = {{kCboInputFile, kBtnBrowseInput},
+                                                                {kCboOutputFile, kBtnBrowseOutput},
+                                                                {kCboScriptFile, kBtnBrowseScript},
+                                                                {kCboSupportFile, kBtnBrowseSupport}};
 
 }  // namespace
 
 void TRunController::SetBusyDisplay(bool on) {
   const bool idle = !on;
   for (const char* name : kIdleOnly) form_[name].Enabled = idle;
-  const std::string& output = form_["cboOutputFile"].Text;
+  const std::string& output = form_[kCboOutputFile].Text;
   if (output != kAutoName) {
-    form_["cboOutputFile"].Enabled = idle;
-    form_["lblOutputFile"].Enabled = idle;
-    if (!IsClipboardName(output)) form_["chkAppendOutput"].Enabled = idle;
+    form_[kCboOutputFile].Enabled = idle;
+    form_[kLblOutputFile].Enabled = idle;
+    if (!IsClipboardName(output)) form_[kChkAppendOutput].Enabled = idle;
   }
   for (const char* name : kHiddenWhileBusy) form_[name].Visible = idle;
   for (const char* name : kShownWhileBusy) form_[name].Visible = on;
-  form_["btnCancel"].Enabled = on;
+  form_[kBtnCancel].Enabled = on;
   if (on) {
-    form_["lblBytesIn"].Caption = "0";
-    form_["lblBytesOut"].Caption = "0";
-    form_["lblShowNote"].Caption.clear();
+    form_[kLblBytesIn].Caption = "0";
+    form_[kLblBytesOut].Caption = "0";
+    form_[kLblShowNote].Caption.clear();
   }
   for (char letter : kParameterLetters) {
     const bool enabled = idle && ParameterEnabled(letter);
@@ -54,10 +54,10 @@ void TRunController::SetBusyDisplay(bool on) {
 void TRunController::ProgressTimer() {
   const TEngineState& eng = Eng();
   if (eng.EngineOpen) {
-    form_["lblBytesIn"].Caption = std::to_string(eng.BytesConsumed);
-    form_["lblBytesOut"].Caption = std::to_string(eng.BytesOut);
-    form_["barProgress"].Position = eng.BytesConsumed;
-    std::string& note = form_["lblShowNote"].Caption;
+    form_[kLblBytesIn].Caption = std::to_string(eng.BytesConsumed);
+    form_[kLblBytesOut].Caption = std::to_string(eng.BytesOut);
+    form_[kBarProgress].Position = eng.BytesConsumed;
+    std::string& note = form_[kLblShowNote].Caption;
     if (note != eng.Note) note = eng.Note;
     return;
   }
@@ -68,11 +68,11 @@ void TRunController::ProgressTimer() {
 }
 
 void TRunController::UpdateButtonStates() {
-  form_["btnStart"].Enabled = !form_["cboInputFile"].Text.empty() && !form_["cboOutputFile"].Text.empty();
+  form_[kBtnStart].Enabled = !form_[kCboInputFile].Text.empty() && !form_[kCboOutputFile].Text.empty();
   for (const auto& [box, button] : kViewButtons) form_[button].Enabled = form_[box].Text != kNone;
-  form_["btnNavScript"].Enabled = form_["cboScriptFile"].Text != kNotUsedMarker;
-  const std::string& output = form_["cboOutputFile"].Text;
-  TControl& append = form_["chkAppendOutput"];
+  form_[kBtnNavScript].Enabled = form_[kCboScriptFile].Text != kNotUsedMarker;
+  const std::string& output = form_[kCboOutputFile].Text;
+  TControl& append = form_[kChkAppendOutput];
   const bool fixedOutput = IsClipboardName(output) || output == kAutoName;
   if (fixedOutput) append.Checked = false;
   append.Enabled = !fixedOutput;

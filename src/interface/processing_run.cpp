@@ -110,9 +110,9 @@ void TRunController::PrepareConfigValues() {
 
 void TRunController::CopyParameterTexts() {
   TEngineState& eng = Eng();
-  eng.OptionX = form_["cboParameterX"].Text;
-  eng.OptionY = form_["cboParameterY"].Text;
-  eng.OptionZ = form_["cboParameterZ"].Text;
+  eng.OptionX = form_[kCboParameterX].Text;
+  eng.OptionY = form_[kCboParameterY].Text;
+  eng.OptionZ = form_[kCboParameterZ].Text;
 }
 
 bool TRunController::RunConfigSection() {
@@ -174,10 +174,10 @@ bool TRunController::CheckConfigValues() {
 void TRunController::ProcessingRun(const std::string& input, const std::string& output) {
   CopyParameterTexts();
   TEngineInfo& info = EngineInfo();
-  info.CfgCaptionX = form_["lblParameterX"].Caption;
-  info.CfgCaptionY = form_["lblParameterY"].Caption;
-  info.CfgCaptionZ = form_["lblParameterZ"].Caption;
-  TControl& bar = form_["barProgress"];
+  info.CfgCaptionX = form_[kLblParameterX].Caption;
+  info.CfgCaptionY = form_[kLblParameterY].Caption;
+  info.CfgCaptionZ = form_[kLblParameterZ].Caption;
+  TControl& bar = form_[kBarProgress];
   TRunSteps steps(handlers_, bar);
   // The log is created before OpenEngine rotates the output, so a run that
   // cannot write its log leaves the last output and its backup alone.
@@ -199,7 +199,7 @@ void TRunController::ProcessingRun(const std::string& input, const std::string& 
 void TRunController::Autoview() {
   const TEngineState& eng = Eng();
   if (eng.ErrorKind >= kErrorKindCount || ErrorTable[eng.ErrorKind].Code >= 200) return;
-  if (!form_["chkBrowseOutput"].Checked || !StaysOpen() || closeAfterRun_ || eng.BytesOut <= 0) return;
+  if (!form_[kChkBrowseOutput].Checked || !StaysOpen() || closeAfterRun_ || eng.BytesOut <= 0) return;
   ShowFile(TFileBox::Output, eng.ActualOFN, true);
 }
 

@@ -106,7 +106,7 @@ void TRunController::OnTimer(TTimer timer) {
 }
 
 bool TRunController::ScriptCheck(bool force) {
-  const TScriptCheckResult result = scriptCheck_.Check(form_["cboScriptFile"].Text, force);
+  const TScriptCheckResult result = scriptCheck_.Check(form_[kCboScriptFile].Text, force);
   if (result.NotFound) Tell("The script " + result.Name + " cannot be found", false);
   scriptName_ = result.Name;
   scriptState_ = result.State;
@@ -154,7 +154,7 @@ void TRunController::AutoStartTimer() {
   ApplyBoxRules();
   std::string input;
   std::string output;
-  if (CheckInput(input) && CheckOutput(input, output) && PrepareScript(form_["cboScriptFile"].Text)) {
+  if (CheckInput(input) && CheckOutput(input, output) && PrepareScript(form_[kCboScriptFile].Text)) {
     SaveFormSettings(form_);
     busy_ = true;
     ProcessingRun(input, output);

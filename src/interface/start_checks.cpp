@@ -63,16 +63,16 @@ void TRunController::DeleteOldLogs() {
 }
 
 bool TRunController::CheckInput(std::string& input) {
-  input = form_["cboInputFile"].Text;
+  input = form_[kCboInputFile].Text;
   if (SameTextIgnoreCase(input, kNone) || IsClipboardName(input) || input == kAutoName) return true;
   if (HasWildcardChars(input) || LocateFile(input, false, false)) return true;
   Tell("Warning:  The specified input file cannot be found\r\n\r\n" + input, false);
-  view_.FocusBox("cboInputFile");
+  view_.FocusBox(kCboInputFile);
   return false;
 }
 
 bool TRunController::CheckOutput(const std::string& input, std::string& output) {
-  output = form_["cboOutputFile"].Text;
+  output = form_[kCboOutputFile].Text;
   if (output == kNone || IsClipboardName(output)) return true;
   if (output == kAutoName) {
     output.clear();
@@ -83,7 +83,7 @@ bool TRunController::CheckOutput(const std::string& input, std::string& output) 
     Tell(problem, false);
     return false;
   }
-  const bool append = form_["chkAppendOutput"].Checked;
+  const bool append = form_[kChkAppendOutput].Checked;
   if (SameTextIgnoreCase(NameExtension(output), "TXT") && !append && !OverwriteAllowed(output)) return false;
   if (append) output.insert(0, "+");
   return true;

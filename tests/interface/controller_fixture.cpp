@@ -38,10 +38,10 @@ void ControllerTest::StartUp() { StartUpMainForm(controller, nullptr); }
 
 void ControllerTest::SetBoxes(const std::string& input, const std::string& output, const std::string& script,
                               const std::string& support) {
-  form["cboInputFile"].Text = input;
-  form["cboOutputFile"].Text = output;
-  form["cboScriptFile"].Text = script;
-  form["cboSupportFile"].Text = support;
+  form[kCboInputFile].Text = input;
+  form[kCboOutputFile].Text = output;
+  form[kCboScriptFile].Text = script;
+  form[kCboSupportFile].Text = support;
   controller.UpdateButtonStates();
 }
 
