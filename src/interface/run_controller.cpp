@@ -1,4 +1,5 @@
-// The run controller's entry points, timers, script check and close rule.
+// TRunController (run_controller.h): entry points, timers, script check and
+// close rule. The other parts are in run_controller_*.cpp, named for them.
 #include "interface/run_controller.h"
 
 #include "engine/engine_errors.h"

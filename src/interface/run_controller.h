@@ -20,6 +20,9 @@
 // while one is going on. While busy, the activation check waits until the
 // run has ended, closing the form cancels the run and closes afterwards, and
 // timers that would start another run are held.
+//
+// Implemented in run_controller.cpp (entry points, timers, close rule) and
+// run_controller_{start_checks,processing,busy_display,boxes,file_viewing}.cpp.
 #pragma once
 
 #include <functional>

@@ -1,5 +1,5 @@
-// What the run controller does when the user leaves or edits a box, and the
-// click on the output label that borrows the input's folder.
+// TRunController's box handlers: what it does when the user leaves or edits a
+// box, and the click on the output label that borrows the input's folder.
 #include "engine/engine_info.h"
 #include "engine/reader.h"
 #include "engine/writer.h"

@@ -1,4 +1,4 @@
-// The run controller's display: the busy display during a run, the progress
+// TRunController's display: the busy display during a run, the progress
 // timer that updates it and ends it, and the button states.
 #include "engine/engine_state.h"
 #include "interface/box_names.h"

@@ -1,5 +1,6 @@
-// Viewing the files named in the boxes (the View buttons, F2, F3, F6, F7 and
-// autoview) and choosing them (the image buttons).
+// TRunController's file viewing: viewing the files named in the boxes (the
+// View buttons, F2, F3, F6, F7 and autoview) and choosing them (the image
+// buttons).
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "foundation/search_path.h"

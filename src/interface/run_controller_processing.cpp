@@ -1,4 +1,4 @@
-// The two engine runs of the run controller: the configuration-only run of
+// TRunController's two engine runs: the configuration-only run of
 // the script's Config section with its $Cfg checks, and the processing run.
 // Both always close the engine and free the compiled script, also after an
 // error; failures are reported only after the files are closed.

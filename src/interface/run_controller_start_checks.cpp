@@ -1,4 +1,4 @@
-// The checks before a processing run: the old logs go, the input must be
+// TRunController's checks before a processing run: the old logs go, the input must be
 // found, and the output name must be usable and not clobber the input, a
 // backup or (without asking) a script, help or lookup file.
 #include <filesystem>
