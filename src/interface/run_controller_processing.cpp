@@ -9,6 +9,7 @@
 #include "engine/engine_state.h"
 #include "engine/lifecycle.h"
 #include "foundation/text_utils.h"
+#include "interface/error_report.h"
 #include "interface/form_state.h"
 #include "interface/run_controller.h"
 #include "script/compiler.h"
@@ -26,8 +27,7 @@ struct TOutcome {
 };
 
 TOutcome InternalError(const char* text) {
-  Eng().ErrorKind = kErrInternal;
-  Eng().ErrorOccurred = true;
+  MarkInternalError();
   return {true, true, text};
 }
 

@@ -71,13 +71,7 @@ int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
 // A failure outside any run still goes through the report routine, so the
 // error log and the exit status tell the batch caller.
 int ReportUnexpected(const std::string& text) {
-  Eng().ErrorKind = kErrInternal;
-  Eng().ErrorOccurred = true;
-  try {
-    Report(text, true);
-  } catch (...) {
-    std::cerr << text << '\n';
-  }
+  ReportUnexpectedFailure(text);
   return 2;
 }
 

@@ -193,6 +193,26 @@ TEST_F(ErrorReport, PlainMessageAndReportFormContents) {
   EXPECT_EQ(data.Message, "Lookup failed");
 }
 
+TEST_F(ErrorReport, UnexpectedFailureIsReportedAsAnInternalError) {
+  Eng().ErrorOccurred = false;
+  ReportUnexpectedFailure("bad_alloc");
+  EXPECT_EQ(Eng().ErrorKind, kErrInternal);
+  EXPECT_TRUE(Eng().ErrorOccurred);
+  EXPECT_EQ(WorstReport(), TReportLevel::EngineError);
+  ASSERT_EQ(view.reportForms.size(), 1u);
+  EXPECT_EQ(view.reportForms[0].Description, "Internal error");
+  EXPECT_EQ(view.reportForms[0].Code, "255");
+  EXPECT_NE(Log().find("bad_alloc"), std::string::npos);
+
+  // A view that fails in turn must not let the failure escape the last resort.
+  struct FailingView : testing::FakeMainView {
+    void ShowReportForm(const std::string&, const TReportFormData&) override { throw std::runtime_error("no"); }
+  } failing;
+  SetReportView(&failing);
+  EXPECT_NO_THROW(ReportUnexpectedFailure("second"));
+  EXPECT_EQ(WorstReport(), TReportLevel::EngineError);
+}
+
 TEST_F(ErrorReport, OnlyTheLastReportStaysInTheFile) {
   Report("first message", false);
   Report("second message", false);
