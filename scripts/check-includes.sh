@@ -56,8 +56,12 @@ list_includes() {
 }
 
 if [ "$graph" = 1 ]; then
-  echo "includes per layer pair (from -> to: count), in $(basename "$root")"
-  list_includes | awk '$1 != $3 { n[$1 " -> " $3]++ } END { for (k in n) printf "%s: %d\n", k, n[k] }' | sort
+  echo "includes per layer pair (from -> to: include lines, distinct headers), in $(basename "$root")"
+  list_includes | awk '$1 != $3 {
+      pair = $1 " -> " $3; n[pair]++
+      if (!seen[pair SUBSEP $4]++) h[pair]++
+    }
+    END { for (k in n) printf "%s: %d, %d\n", k, n[k], h[k] }' | sort
   exit 0
 fi
 

@@ -4,9 +4,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/error_report.h"

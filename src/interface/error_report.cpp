@@ -9,10 +9,7 @@
 #include <ctime>
 #include <iostream>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/text_utils.h"
 

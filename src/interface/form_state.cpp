@@ -6,8 +6,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "engine/engine_info.h"
-#include "engine/process_log.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"

@@ -6,7 +6,7 @@
 #include <ctime>
 
 #include "browser/document_titles.h"
-#include "engine/engine_info.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "interface/about_pages.h"

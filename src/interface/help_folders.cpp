@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/keywords.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "interface/box_names.h"
 #include "platform/file_search.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/keywords.h"
+#include "engine/gleaner_engine.h"
 
 namespace gleaner {
 

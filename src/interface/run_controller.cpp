@@ -2,12 +2,11 @@
 // close rule. The other parts are in run_controller_*.cpp, named for them.
 #include "interface/run_controller.h"
 
-#include "engine/engine_errors.h"
-#include "engine/engine_state.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/settings_store.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
-#include "script/executor.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 

@@ -32,7 +32,7 @@
 #include "interface/main_form.h"
 #include "interface/main_view.h"
 #include "interface/script_check.h"
-#include "script/step_runner.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 

@@ -1,8 +1,6 @@
 // TRunController's box handlers: what it does when the user leaves or edits a
 // box, and the click on the output label that borrows the input's folder.
-#include "engine/engine_info.h"
-#include "engine/reader.h"
-#include "engine/writer.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/box_names.h"

@@ -1,6 +1,6 @@
 // TRunController's display: the busy display during a run, the progress
 // timer that updates it and ends it, and the button states.
-#include "engine/engine_state.h"
+#include "engine/gleaner_engine.h"
 #include "interface/box_names.h"
 #include "interface/form_state.h"
 #include "interface/run_controller.h"

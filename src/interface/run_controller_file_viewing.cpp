@@ -1,8 +1,7 @@
 // TRunController's file viewing: viewing the files named in the boxes (the
 // View buttons, F2, F3, F6, F7 and autoview) and choosing them (the image
 // buttons).
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/box_names.h"

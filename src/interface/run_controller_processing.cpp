@@ -4,17 +4,12 @@
 // error; failures are reported only after the files are closed.
 #include <exception>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/text_utils.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
 #include "interface/run_controller.h"
-#include "script/compiler.h"
-#include "script/executor.h"
-#include "script/values.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 namespace {

@@ -3,7 +3,7 @@
 // backup or (without asking) a script, help or lookup file.
 #include <filesystem>
 
-#include "engine/engine_info.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "foundation/win1252.h"

@@ -18,8 +18,7 @@
 #include <QVBoxLayout>
 
 #include "gui/culler/report_form.h"
-#include "interface/help_entry.h"
-#include "interface/run_controller.h"
+#include "interface/gleaner_interface.h"
 
 namespace gleaner::culler {
 namespace {

@@ -17,8 +17,7 @@
 
 #include "gui/common/qt_text.h"
 #include "gui/culler/main_window.h"
-#include "interface/form_state.h"
-#include "interface/run_controller.h"
+#include "interface/gleaner_interface.h"
 
 namespace gleaner::culler {
 namespace {
