@@ -23,7 +23,8 @@ TEST(OptionWords, WordsAreRecognisedByTheirFirstThreeLetters) {
 TEST(OptionWords, UnknownWordsAndSingleLetters) {
   Eng().CurrentCommand = Cmd::Lookup;
   EXPECT_EQ(ErrorText([] { Letters("X"); }),
-            "Unrecognized word (X) in Lookup control setting:  'X'\r\n\r\nAvailable options are:  IgnoreCase MatchCase");
+            "Unrecognized word (X) in Lookup control setting:  'X'\r\n\r\n"
+            "Available options are:  IgnoreCase MatchCase");
   EXPECT_EQ(Eng().ErrorKind, kErrIncorrectParameter);
   EXPECT_THROW(Letters("Ig"), EParse);
   EXPECT_THROW(Letters("Ign Xyz"), EParse);
@@ -44,7 +45,8 @@ TEST(OptionWords, SingleOption) {
   Eng().CurrentCommand = Cmd::Lookup;
   EXPECT_EQ(ErrorText([] { SingleOption("IgnoreCase MatchCase", kLetters, kWords); }),
             "A single option was expected for the Lookup control setting\r\n\r\n"
-            "The option specified was: 'IgnoreCase MatchCase'\r\nAvailable options are:  IgnoreCase MatchCase");
+            "The option specified was: 'IgnoreCase MatchCase'\r\n"
+            "Available options are:  IgnoreCase MatchCase");
   EXPECT_THROW(SingleOption("", kLetters, kWords), EParse);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
@@ -206,7 +207,9 @@ TEST_F(ErrorReport, UnexpectedFailureIsReportedAsAnInternalError) {
 
   // A view that fails in turn must not let the failure escape the last resort.
   struct FailingView : testing::FakeMainView {
-    void ShowReportForm(const std::string&, const TReportFormData&) override { throw std::runtime_error("no"); }
+    void ShowReportForm(const std::string&, const TReportFormData&) override {
+      throw std::runtime_error("no");
+    }
   } failing;
   SetReportView(&failing);
   EXPECT_NO_THROW(ReportUnexpectedFailure("second"));
