@@ -15,10 +15,7 @@
 #include <string>
 
 #include "bench/bench_common.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
-#include "engine/writer.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 
 namespace {

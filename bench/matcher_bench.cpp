@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/pattern_matcher.h"
+#include "engine/gleaner_engine.h"
 
 namespace {
 

@@ -9,13 +9,9 @@
 #include <sys/stat.h>
 
 #include "bench/bench_common.h"
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
-#include "script/compiler.h"
-#include "script/executor.h"
-#include "script/step_runner.h"
+#include "script/gleaner_script.h"
 
 using namespace gleaner;
 

@@ -8,9 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_state.h"
-#include "engine/parse.h"
+#include "engine/gleaner_engine.h"
 
 namespace {
 

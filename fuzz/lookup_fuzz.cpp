@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/lookup_reader.h"
+#include "engine/gleaner_engine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/pattern_matcher.h"
+#include "engine/gleaner_engine.h"
 #include "support/reference_matcher.h"
 
 namespace {

@@ -8,15 +8,10 @@
 #include <fstream>
 #include <string>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "platform/ports.h"
-#include "script/compiler.h"
-#include "script/executor.h"
-#include "script/step_runner.h"
+#include "script/gleaner_script.h"
 
 namespace {
 

@@ -6,8 +6,7 @@
 
 #include "browser/browser_info.h"
 #include "browser/folder_list.h"
-#include "engine/char_commands.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 

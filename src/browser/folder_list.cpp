@@ -5,8 +5,7 @@
 
 #include <algorithm>
 
-#include "engine/char_commands.h"
-#include "engine/parse.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 

@@ -35,6 +35,13 @@ constexpr std::array<CmdSpecs, kCommandCount> kSpecs = {{
     {"YesNo", true, 3},           {"(unknown)", false, 0},
 }};
 
+// The codes are the table's order: a row added, dropped or moved without its
+// enumerator fails here.
+static_assert(static_cast<int>(Cmd::Unknown) + 1 == kCommandCount);
+static_assert(kSpecs[static_cast<std::size_t>(Cmd::Assign)].Name == "=");
+static_assert(kSpecs[static_cast<std::size_t>(Cmd::YesNo)].Name == "YesNo");
+static_assert(kSpecs.back().Name == "(unknown)");
+
 }  // namespace
 
 const TComparisons kComparatorTable[kComparatorCount] = {

@@ -6,11 +6,7 @@
 #include "culler/cull_controls.h"
 
 #include "culler/program_info.h"
-#include "engine/char_commands.h"
-#include "engine/comparisons.h"
-#include "engine/engine_errors.h"
-#include "engine/parse.h"
-#include "engine/scan_commands.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/win1252.h"
 
 namespace gleaner {

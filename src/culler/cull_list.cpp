@@ -8,9 +8,7 @@
 #include <utility>
 
 #include "culler/program_info.h"
-#include "engine/engine_errors.h"
-#include "engine/parse.h"
-#include "engine/pattern_matcher.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/win1252.h"
 
 namespace gleaner {

@@ -8,13 +8,10 @@
 #include <algorithm>
 
 #include "culler/program_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
-#include "engine/process_log.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
-#include "script/compiler.h"
-#include "script/executor.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 namespace {

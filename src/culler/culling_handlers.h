@@ -19,7 +19,7 @@
 
 #include "culler/cull_controls.h"
 #include "culler/cull_list.h"
-#include "script/step_runner.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 

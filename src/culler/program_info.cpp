@@ -1,8 +1,7 @@
 // Culler's values for the program information record.
 #include "culler/program_info.h"
 
-#include "engine/engine_info.h"
-#include "engine/keywords.h"
+#include "engine/gleaner_engine.h"
 
 namespace gleaner {
 

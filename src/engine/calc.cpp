@@ -82,7 +82,9 @@ std::int32_t ReadInteger(const CalcParms& parms, const std::string& text, std::s
   return value;
 }
 
-std::int64_t IntegerResult(const CalcParms& parms, Operation op, std::int64_t a, std::int64_t b) {
+// Add, Subtract and Multiply work alike on integers and reals; nothing for the rest.
+template <typename Number>
+std::optional<Number> SumDifferenceOrProduct(Operation op, Number a, Number b) {
   switch (op) {
     case Operation::Add:
       return a + b;
@@ -91,9 +93,14 @@ std::int64_t IntegerResult(const CalcParms& parms, Operation op, std::int64_t a,
     case Operation::Multiply:
       return a * b;
     default:
-      if (b == 0) parms.Fail("Division by zero");
-      return a / b;
+      return std::nullopt;
   }
+}
+
+std::int64_t IntegerResult(const CalcParms& parms, Operation op, std::int64_t a, std::int64_t b) {
+  if (const auto result = SumDifferenceOrProduct(op, a, b)) return *result;
+  if (b == 0) parms.Fail("Division by zero");
+  return a / b;
 }
 
 [[noreturn]] void FailPlaces(const CalcParms& parms, std::string_view places) {
@@ -137,13 +144,8 @@ long double ReadReal(const CalcParms& parms, const std::string& text, std::strin
 }
 
 long double RealResult(const CalcParms& parms, Operation op, long double a, long double b) {
+  if (const auto result = SumDifferenceOrProduct(op, a, b)) return *result;
   switch (op) {
-    case Operation::Add:
-      return a + b;
-    case Operation::Subtract:
-      return a - b;
-    case Operation::Multiply:
-      return a * b;
     case Operation::Divide:
       if (b == 0) parms.Fail("Division by zero");
       return a / b;
@@ -153,8 +155,9 @@ long double RealResult(const CalcParms& parms, Operation op, long double a, long
       return a <= b ? b : a;
     case Operation::Lower:
       return b <= a ? b : a;
+    default:
+      return 0;  // the sums and products were answered above
   }
-  return 0;
 }
 
 // Fixed-point text with 20 digits after the point.

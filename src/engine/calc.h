@@ -1,3 +1,5 @@
+// Internal to the engine and the script layer: the script's command handlers
+// call it; everyone else uses engine/gleaner_engine.h.
 // Arithmetic on script values: Calc (32-bit integers), CalcReal (extended
 // precision with fixed or floating decimal places), the engine-wide rounding
 // flag set by Rounding, and Inc/Dec. Operands are first stripped down to the

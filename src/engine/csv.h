@@ -1,3 +1,5 @@
+// Internal to the engine and the script layer: the script's command handlers
+// call it; everyone else uses engine/gleaner_engine.h.
 // Delimited output and splitting: OutCSV builds one record field by field in
 // the engine's CSV state (Eng().Csv, which outlives runs) and writes it as one
 // output line; SplitCSV turns a line of double-quoted fields into a line with

@@ -1,3 +1,4 @@
+// Internal to the engine: the Parse routine's own part (parse.h).
 // Decapsulators: the small language that names a place in a source string for
 // the Parse routine -- a position counted from either end, or the m-th, last or
 // next occurrence of a find string -- and the control setting read with them.

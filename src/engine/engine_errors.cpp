@@ -10,7 +10,7 @@
 
 namespace gleaner {
 
-const TEngineErrorInfo ErrorTable[kErrorKindCount] = {
+constexpr TEngineErrorInfo ErrorTable[kErrorKindCount] = {
     {0, "Success", "No errors", 0},
     {1, "User action", "Cancel", 1},
     {2, "Parsing", "Numeric expected", 80},
@@ -31,6 +31,15 @@ const TEngineErrorInfo ErrorTable[kErrorKindCount] = {
     {17, "Parsing engine self-check", "Internal error during OpenEngine", 254},
     {18, "Parsing engine self-check", "Internal error", 255},
 };
+
+// Each row stands at the index of its kind, and the last kind is the last row.
+static_assert(kErrInternal + 1 == kErrorKindCount);
+static_assert([] {
+  for (int i = 0; i < kErrorKindCount; ++i) {
+    if (ErrorTable[i].Kind != i || ErrorTable[i].Category.empty()) return false;
+  }
+  return true;
+}());
 
 namespace {
 

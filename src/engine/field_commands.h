@@ -1,3 +1,5 @@
+// Internal to the engine and the script layer: the script's command handlers
+// call it; everyone else uses engine/gleaner_engine.h.
 // Field commands that produce a new value from one text: Cols (a range of
 // columns), Padded (padding to a width), AlphaNumPatt (the letter/digit
 // pattern) and Len. Each sets Eng().CurrentCommand to its own code unless

@@ -1,3 +1,5 @@
+// Internal to the engine and the script layer: the script's command handlers
+// call it; everyone else uses engine/gleaner_engine.h.
 // Commands that load a file into a variable, write a column ruler to the
 // output, and hand a note to the user interface.
 #pragma once

@@ -1,3 +1,5 @@
+// Internal to the engine and the script layer: the script's command handlers
+// call it; everyone else uses engine/gleaner_engine.h.
 // Lookup files: the registry of loaded lookup files, owned by the engine
 // between OpenEngine and CloseEngine, and the two commands that use it.
 // LookupFile loads a delimited text file under a short name (once per run);

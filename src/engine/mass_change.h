@@ -1,3 +1,5 @@
+// Internal to the engine and the script layer: the script's command handlers
+// call it; everyone else uses engine/gleaner_engine.h.
 // MassChange: replaces, in a text, every key of a loaded lookup file by its
 // data, one entry after another in the lookup file's key order.
 #pragma once

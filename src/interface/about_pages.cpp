@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "interface/error_report.h"

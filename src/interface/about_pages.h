@@ -1,3 +1,4 @@
+// Internal to the interface layer; callers use interface/gleaner_interface.h.
 // The two generated about sections, written into the page buffer after the
 // help documents they end: the application's, from the program information
 // record, and the current script's, from the values its Config section set.
@@ -8,9 +9,9 @@
 #include <ctime>
 #include <string>
 
-#include "engine/engine_info.h"
+#include "engine/gleaner_engine.h"
 #include "interface/page_buffer.h"
-#include "script/values.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 

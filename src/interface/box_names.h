@@ -1,3 +1,4 @@
+// Internal to the interface layer; callers use interface/gleaner_interface.h.
 // Name rules of the main form's file boxes: keywords, wildcard characters,
 // the file-name part and its extension, and whether two names denote the
 // same file. Both "/" and "\" separate folders here.

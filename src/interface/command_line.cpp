@@ -4,9 +4,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/error_report.h"
@@ -21,8 +19,8 @@ struct TBoxSwitch {
   const char* Box;
 };
 constexpr TBoxSwitch kBoxSwitches[] = {
-    {'I', "cboInputFile"},  {'O', "cboOutputFile"}, {'S', "cboScriptFile"}, {'U', "cboSupportFile"},
-    {'X', "cboParameterX"}, {'Y', "cboParameterY"}, {'Z', "cboParameterZ"},
+    {'I', kCboInputFile},  {'O', kCboOutputFile}, {'S', kCboScriptFile}, {'U', kCboSupportFile},
+    {'X', kCboParameterX}, {'Y', kCboParameterY}, {'Z', kCboParameterZ},
 };
 
 // Switches whose value is exactly one of two letters.
@@ -42,8 +40,8 @@ constexpr TChoiceSwitch kChoiceSwitches[] = {
 enum class TNext { Continue, Error, Unknown };
 
 void ApplyChoice(char letter, char value, TMainForm& form) {
-  if (letter == 'A') form["chkBrowseOutput"].Checked = value == 'Y';
-  if (letter == 'E') form["chkAppendOutput"].Checked = value == 'Y';
+  if (letter == 'A') form[kChkBrowseOutput].Checked = value == 'Y';
+  if (letter == 'E') form[kChkAppendOutput].Checked = value == 'Y';
   if (letter == 'C') SetCloseMode(value);
 }
 

@@ -4,7 +4,7 @@
 #include <istream>
 #include <ostream>
 
-#include "engine/engine_state.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/run_controller.h"

@@ -7,11 +7,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <iostream>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/text_utils.h"
 
@@ -202,6 +200,20 @@ void Report(const std::string& message, bool isError) {
   }
   const std::string note = "The error log " + logName + " could not be written: " + failure;
   Display(message.empty() ? note : message + "\r\n\r\n" + note, isError, false);
+}
+
+void MarkInternalError() {
+  Eng().ErrorKind = kErrInternal;
+  Eng().ErrorOccurred = true;
+}
+
+void ReportUnexpectedFailure(const std::string& text) {
+  MarkInternalError();
+  try {
+    Report(text, true);
+  } catch (...) {
+    std::cerr << text << '\n';  // the report itself failed: standard error is what is left
+  }
 }
 
 }  // namespace gleaner

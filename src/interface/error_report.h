@@ -46,6 +46,17 @@ void ResetReportState();  // level None, close mode 'N', no step text
 // Writes the error log, then displays the message.
 void Report(const std::string& message, bool isError);
 
+// Marks the engine state with an internal error (kind 18) for a failure that
+// is not the engine's own, so the report and the exit status show it as one.
+void MarkInternalError();
+
+// A failure outside any run (an exception that escaped the program's start,
+// its form or its end): marked as an internal error and reported, so the
+// error log and the exit status tell a batch caller; should the report
+// itself fail, the text goes to standard error.
+//   catch (const std::exception& e) { ReportUnexpectedFailure(e.what()); return 2; }
+void ReportUnexpectedFailure(const std::string& text);
+
 // The step text formed by the last report with a non-zero error category.
 const std::string& LastStepText();
 

@@ -2,9 +2,11 @@
 #include "interface/form_state.h"
 
 #include <chrono>
+#include <iterator>
+#include <stdexcept>
+#include <string_view>
 
-#include "engine/engine_info.h"
-#include "engine/process_log.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
@@ -40,18 +42,18 @@ const std::string& ParameterHint(char letter) {
 }
 
 void SetupOutputBox(TMainForm& form) {
-  TControl& box = form["cboOutputFile"];
+  TControl& box = form[kCboOutputFile];
   const bool automatic = OutputNameIsAutomatic();
-  form["lblOutputFile"].Enabled = !automatic;
+  form[kLblOutputFile].Enabled = !automatic;
   box.Enabled = !automatic;
   box.ButtonFace = automatic;
   if (automatic) {
     box.Text = std::string(kAutoName);
-    form["chkAppendOutput"].Enabled = false;
+    form[kChkAppendOutput].Enabled = false;
     return;
   }
-  form["chkAppendOutput"].Checked = ReadBool(kAppendOutputState, false);
-  LoadBox(form, "cboOutputFile", EngineInfo().CfgDefaultOFN);
+  form[kChkAppendOutput].Checked = ReadBool(kAppendOutputState, false);
+  LoadBox(form, kCboOutputFile, EngineInfo().CfgDefaultOFN);
 }
 
 // The support box offers the application's support files and the two logs.
@@ -67,7 +69,7 @@ void OfferSupportFiles(TMainForm& form) {
     entries.push_back(list.substr(start, end - start));
     start = end + 1;
   }
-  TFormBox box(form, "cboSupportFile");
+  TFormBox box(form, kCboSupportFile);
   entries.push_back(ExpandName(info.CfgErrorFileName));
   entries.push_back(ExpandName(info.CfgLogFileName));
   entries.push_back(box.Text());
@@ -91,13 +93,28 @@ void SetDefaultLogNames() {
 
 void LoadBanner(TMainForm& form) {
   const std::string logo = ShippedFile("Logo-" + EngineInfo().CfgProgramName + ".bmp");
-  if (FileExists(logo)) form["imgBanner"].Text = logo;  // the picture file the front end shows
+  if (FileExists(logo)) form[kImgBanner].Text = logo;  // the picture file the front end shows
 }
 
 }  // namespace
 
-std::string ParameterBoxName(char letter) { return std::string("cboParameter") + letter; }
-std::string ParameterLabelName(char letter) { return std::string("lblParameter") + letter; }
+namespace {
+
+// In the order of kParameterLetters.
+constexpr const char* kParameterBoxes[] = {kCboParameterX, kCboParameterY, kCboParameterZ};
+constexpr const char* kParameterLabels[] = {kLblParameterX, kLblParameterY, kLblParameterZ};
+
+std::size_t ParameterIndex(char letter) {
+  const std::string_view letters(kParameterLetters, std::size(kParameterLetters));
+  const std::size_t index = letters.find(letter);
+  if (index == std::string_view::npos) throw std::out_of_range(std::string("no parameter box ") + letter);
+  return index;
+}
+
+}  // namespace
+
+std::string ParameterBoxName(char letter) { return kParameterBoxes[ParameterIndex(letter)]; }
+std::string ParameterLabelName(char letter) { return kParameterLabels[ParameterIndex(letter)]; }
 
 bool ParameterEnabled(char letter) {
   const TEngineInfo& info = EngineInfo();
@@ -143,28 +160,28 @@ void SetupParameterBoxes(TMainForm& form) {
 
 void ApplySettingsToForm(TMainForm& form, bool includeScript) {
   TEngineInfo& info = EngineInfo();
-  LoadBox(form, "cboInputFile", info.CfgDefaultIFN);
-  form["chkBrowseOutput"].Checked = ReadBool(kBrowseOutputState, true);
+  LoadBox(form, kCboInputFile, info.CfgDefaultIFN);
+  form[kChkBrowseOutput].Checked = ReadBool(kBrowseOutputState, true);
   SetupOutputBox(form);
   if (includeScript) {
     if (info.CfgDefaultScript.empty()) info.CfgDefaultScript = std::string(kNone);
-    LoadBox(form, "cboScriptFile", info.CfgDefaultScript);
+    LoadBox(form, kCboScriptFile, info.CfgDefaultScript);
   }
-  LoadBox(form, "cboSupportFile", "");
+  LoadBox(form, kCboSupportFile, "");
   OfferSupportFiles(form);
   SetupParameterBoxes(form);
 }
 
 void SaveFormSettings(TMainForm& form) {
   TSettingsBatch batch;
-  SaveBox(form, "cboInputFile");
-  if (form["cboOutputFile"].Text != kAutoName) {
-    SaveBox(form, "cboOutputFile");
-    WriteBool(kAppendOutputState, form["chkAppendOutput"].Checked);
+  SaveBox(form, kCboInputFile);
+  if (form[kCboOutputFile].Text != kAutoName) {
+    SaveBox(form, kCboOutputFile);
+    WriteBool(kAppendOutputState, form[kChkAppendOutput].Checked);
   }
-  SaveBox(form, "cboScriptFile");
-  SaveBox(form, "cboSupportFile");
-  WriteBool(kBrowseOutputState, form["chkBrowseOutput"].Checked);
+  SaveBox(form, kCboScriptFile);
+  SaveBox(form, kCboSupportFile);
+  WriteBool(kBrowseOutputState, form[kChkBrowseOutput].Checked);
   for (char letter : kParameterLetters) {
     if (ParameterEnabled(letter)) SaveBox(form, ParameterBoxName(letter));
   }

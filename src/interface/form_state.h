@@ -34,8 +34,8 @@ class TFormBox final : public IHistoryBox {
 };
 
 // The file boxes and the parameter boxes, by control name.
-inline constexpr const char* kFileBoxes[] = {"cboInputFile", "cboOutputFile", "cboScriptFile",
-                                             "cboSupportFile"};
+inline constexpr const char* kFileBoxes[] = {kCboInputFile, kCboOutputFile, kCboScriptFile,
+                                             kCboSupportFile};
 inline constexpr char kParameterLetters[] = {'X', 'Y', 'Z'};
 std::string ParameterBoxName(char letter);    // "cboParameterX"
 std::string ParameterLabelName(char letter);  // "lblParameterX"

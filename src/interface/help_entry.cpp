@@ -6,7 +6,7 @@
 #include <ctime>
 
 #include "browser/document_titles.h"
-#include "engine/engine_info.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "interface/about_pages.h"
@@ -55,7 +55,7 @@ THelpTopicsFound TopicsFound(TRunController& controller, const std::string& brow
   THelpTopicsFound found;
   found.ProgramName = EngineInfo().CfgProgramName;
   found.ApplicationHelp = FileExists(ApplicationHelpFile(found.ProgramName));
-  const std::string scriptHelp = ScriptHelpFile(controller.Form()["cboScriptFile"].Text);
+  const std::string scriptHelp = ScriptHelpFile(controller.Form()[kCboScriptFile].Text);
   if (!scriptHelp.empty() && FileExists(scriptHelp)) found.ScriptHelpTitle = DocumentTitle(scriptHelp, true);
   found.Browser = FileExists(browserProgram);
   return found;
@@ -118,7 +118,7 @@ void ShowAboutScriptPage(TRunController& controller) {
   if (controller.ConfigPending()) return;
   SetBrowserFolderList(BrowserFolders(controller.Form()));
   BuildAboutScriptPage(PageBuffer(), EngineInfo(), ScriptCfg());
-  const std::string& script = controller.Form()["cboScriptFile"].Text;
+  const std::string& script = controller.Form()[kCboScriptFile].Text;
   std::string file = ScriptHelpFile(script);
   if (file.empty()) file = ExpandName("Help-" + FileNamePart(script));  // named in the message
   ShowWithPage(controller.View(), file, FileExists(file) ? DocumentTitle(file, true) : "");

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/keywords.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "interface/box_names.h"
 #include "platform/file_search.h"
@@ -54,10 +54,10 @@ std::string BrowserProgram() { return RunningProgramFolder() + std::string(kBrow
 std::string BrowserFolders(const TMainForm& form) {
   std::vector<std::string> folders{HomeFolder()};
   const std::pair<const char*, bool> boxes[] = {
-      {"cboInputFile", true}, {"cboOutputFile", false}, {"cboScriptFile", true}, {"cboSupportFile", false}};
+      {kCboInputFile, true}, {kCboOutputFile, false}, {kCboScriptFile, true}, {kCboSupportFile, false}};
   for (const auto& [box, located] : boxes) {
     std::string_view text = form[box].Text;
-    if (box == std::string_view("cboOutputFile") && text.starts_with('+')) text.remove_prefix(1);
+    if (box == std::string_view(kCboOutputFile) && text.starts_with('+')) text.remove_prefix(1);
     if (!IsKeyword(text)) AddFolder(folders, FolderPart(FullName(text, located)));
   }
   std::string list;

@@ -1,3 +1,4 @@
+// Internal to the interface layer; callers use interface/gleaner_interface.h.
 // Where help is looked for: the application and script help documents, the
 // document browser program, and the folder list a document's "EXEC:KESTRASCAN"
 // link hands to the browser (the home folder, then the folders of the names

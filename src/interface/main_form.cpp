@@ -13,42 +13,42 @@ struct TControlDefault {
 };
 
 constexpr TControlDefault kControls[] = {
-    {"cboInputFile", "", "Input file name, wildcard or wildcard list"},
-    {"lblInputFile", "&Input file", ""},
-    {"cboOutputFile", "", "Output file - does NOT consult Search Path"},
-    {"lblOutputFile", "&Output file", "Click to copy input path"},
-    {"chkBrowseOutput", " &Autoview", "View the output file after processing"},
-    {"chkAppendOutput", "App&end", "Add output to the end of the file if it already exists"},
-    {"cboScriptFile", "", "Script file (or None for no script)"},
-    {"lblScriptFile", "&Script file", ""},
-    {"cboSupportFile", "", "Log file or other file"},
-    {"lblSupportFile", "S&upport file", ""},
-    {"cboParameterX", "", "Optional parameter - see documentation"},
-    {"cboParameterY", "", "Optional parameter - see documentation"},
-    {"cboParameterZ", "", "Optional parameter - see documentation"},
-    {"lblParameterX", "Option &X", ""},
-    {"lblParameterY", "Option &Y", ""},
-    {"lblParameterZ", "Option &Z", ""},
-    {"btnStart", "Start", ""},
-    {"btnExit", "Exit", ""},
-    {"btnHelp", "Help", ""},
-    {"btnOptions", "Path", ""},
-    {"btnCancel", "&Cancel", ""},
-    {"btnBrowseInput", "View", ""},
-    {"btnBrowseOutput", "View", ""},
-    {"btnBrowseScript", "View", ""},
-    {"btnBrowseSupport", "View", ""},
-    {"btnNavInput", "", ""},
-    {"btnNavOutput", "", ""},
-    {"btnNavScript", "", ""},
-    {"btnNavSupport", "", ""},
-    {"barProgress", "", ""},
-    {"lblBytesInLabel", "Bytes In", ""},
-    {"lblBytesIn", "0", ""},
-    {"lblBytesOutLabel", "Bytes Out", ""},
-    {"lblBytesOut", "0", ""},
-    {"lblShowNote", "", ""},
-    {"imgBanner", "", ""},
+    {kCboInputFile, "", "Input file name, wildcard or wildcard list"},
+    {kLblInputFile, "&Input file", ""},
+    {kCboOutputFile, "", "Output file - does NOT consult Search Path"},
+    {kLblOutputFile, "&Output file", "Click to copy input path"},
+    {kChkBrowseOutput, " &Autoview", "View the output file after processing"},
+    {kChkAppendOutput, "App&end", "Add output to the end of the file if it already exists"},
+    {kCboScriptFile, "", "Script file (or None for no script)"},
+    {kLblScriptFile, "&Script file", ""},
+    {kCboSupportFile, "", "Log file or other file"},
+    {kLblSupportFile, "S&upport file", ""},
+    {kCboParameterX, "", "Optional parameter - see documentation"},
+    {kCboParameterY, "", "Optional parameter - see documentation"},
+    {kCboParameterZ, "", "Optional parameter - see documentation"},
+    {kLblParameterX, "Option &X", ""},
+    {kLblParameterY, "Option &Y", ""},
+    {kLblParameterZ, "Option &Z", ""},
+    {kBtnStart, "Start", ""},
+    {kBtnExit, "Exit", ""},
+    {kBtnHelp, "Help", ""},
+    {kBtnOptions, "Path", ""},
+    {kBtnCancel, "&Cancel", ""},
+    {kBtnBrowseInput, "View", ""},
+    {kBtnBrowseOutput, "View", ""},
+    {kBtnBrowseScript, "View", ""},
+    {kBtnBrowseSupport, "View", ""},
+    {kBtnNavInput, "", ""},
+    {kBtnNavOutput, "", ""},
+    {kBtnNavScript, "", ""},
+    {kBtnNavSupport, "", ""},
+    {kBarProgress, "", ""},
+    {kLblBytesInLabel, "Bytes In", ""},
+    {kLblBytesIn, "0", ""},
+    {kLblBytesOutLabel, "Bytes Out", ""},
+    {kLblBytesOut, "0", ""},
+    {kLblShowNote, "", ""},
+    {kImgBanner, "", ""},
 };
 
 }  // namespace
@@ -59,10 +59,10 @@ TMainForm::TMainForm() {
     c.Caption = d.caption;
     c.Hint = d.hint;
   }
-  controls_["chkBrowseOutput"].Checked = true;
-  controls_["btnStart"].Enabled = false;
-  for (const char* hidden : {"btnCancel", "barProgress", "lblBytesInLabel", "lblBytesIn", "lblBytesOutLabel",
-                             "lblBytesOut", "lblShowNote"}) {
+  controls_[kChkBrowseOutput].Checked = true;
+  controls_[kBtnStart].Enabled = false;
+  for (const char* hidden : {kBtnCancel, kBarProgress, kLblBytesInLabel, kLblBytesIn, kLblBytesOutLabel,
+                             kLblBytesOut, kLblShowNote}) {
     controls_[hidden].Visible = false;
   }
 }

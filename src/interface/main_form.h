@@ -9,10 +9,48 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/keywords.h"
+#include "engine/gleaner_engine.h"
 
 namespace gleaner {
 
+// The names of the form's controls, each written once here; the desktop window
+// gives its widgets the same names.
+inline constexpr char kCboInputFile[] = "cboInputFile";
+inline constexpr char kLblInputFile[] = "lblInputFile";
+inline constexpr char kCboOutputFile[] = "cboOutputFile";
+inline constexpr char kLblOutputFile[] = "lblOutputFile";
+inline constexpr char kChkBrowseOutput[] = "chkBrowseOutput";
+inline constexpr char kChkAppendOutput[] = "chkAppendOutput";
+inline constexpr char kCboScriptFile[] = "cboScriptFile";
+inline constexpr char kLblScriptFile[] = "lblScriptFile";
+inline constexpr char kCboSupportFile[] = "cboSupportFile";
+inline constexpr char kLblSupportFile[] = "lblSupportFile";
+inline constexpr char kCboParameterX[] = "cboParameterX";
+inline constexpr char kCboParameterY[] = "cboParameterY";
+inline constexpr char kCboParameterZ[] = "cboParameterZ";
+inline constexpr char kLblParameterX[] = "lblParameterX";
+inline constexpr char kLblParameterY[] = "lblParameterY";
+inline constexpr char kLblParameterZ[] = "lblParameterZ";
+inline constexpr char kBtnStart[] = "btnStart";
+inline constexpr char kBtnExit[] = "btnExit";
+inline constexpr char kBtnHelp[] = "btnHelp";
+inline constexpr char kBtnOptions[] = "btnOptions";
+inline constexpr char kBtnCancel[] = "btnCancel";
+inline constexpr char kBtnBrowseInput[] = "btnBrowseInput";
+inline constexpr char kBtnBrowseOutput[] = "btnBrowseOutput";
+inline constexpr char kBtnBrowseScript[] = "btnBrowseScript";
+inline constexpr char kBtnBrowseSupport[] = "btnBrowseSupport";
+inline constexpr char kBtnNavInput[] = "btnNavInput";
+inline constexpr char kBtnNavOutput[] = "btnNavOutput";
+inline constexpr char kBtnNavScript[] = "btnNavScript";
+inline constexpr char kBtnNavSupport[] = "btnNavSupport";
+inline constexpr char kBarProgress[] = "barProgress";
+inline constexpr char kLblBytesInLabel[] = "lblBytesInLabel";
+inline constexpr char kLblBytesIn[] = "lblBytesIn";
+inline constexpr char kLblBytesOutLabel[] = "lblBytesOutLabel";
+inline constexpr char kLblBytesOut[] = "lblBytesOut";
+inline constexpr char kLblShowNote[] = "lblShowNote";
+inline constexpr char kImgBanner[] = "imgBanner";
 
 struct TControl {
   std::string Text;                 // box text

@@ -1,3 +1,4 @@
+// Internal to the interface layer; callers use interface/gleaner_interface.h.
 // The page buffer of the generated help pages: lines in the document markup
 // (headings, highlighted labels, mail links), built here and shown by the
 // file viewer after a help document. One buffer serves the whole program; it

@@ -1,12 +1,12 @@
-// The run controller's entry points, timers, script check and close rule.
+// TRunController (run_controller.h): entry points, timers, script check and
+// close rule. The other parts are in run_controller_*.cpp, named for them.
 #include "interface/run_controller.h"
 
-#include "engine/engine_errors.h"
-#include "engine/engine_state.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/settings_store.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
-#include "script/executor.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 
@@ -106,7 +106,7 @@ void TRunController::OnTimer(TTimer timer) {
 }
 
 bool TRunController::ScriptCheck(bool force) {
-  const TScriptCheckResult result = scriptCheck_.Check(form_["cboScriptFile"].Text, force);
+  const TScriptCheckResult result = scriptCheck_.Check(form_[kCboScriptFile].Text, force);
   if (result.NotFound) Tell("The script " + result.Name + " cannot be found", false);
   scriptName_ = result.Name;
   scriptState_ = result.State;
@@ -154,7 +154,7 @@ void TRunController::AutoStartTimer() {
   ApplyBoxRules();
   std::string input;
   std::string output;
-  if (CheckInput(input) && CheckOutput(input, output) && PrepareScript(form_["cboScriptFile"].Text)) {
+  if (CheckInput(input) && CheckOutput(input, output) && PrepareScript(form_[kCboScriptFile].Text)) {
     SaveFormSettings(form_);
     busy_ = true;
     ProcessingRun(input, output);

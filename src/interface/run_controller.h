@@ -20,6 +20,9 @@
 // while one is going on. While busy, the activation check waits until the
 // run has ended, closing the form cancels the run and closes afterwards, and
 // timers that would start another run are held.
+//
+// Implemented in run_controller.cpp (entry points, timers, close rule) and
+// run_controller_{start_checks,processing,busy_display,boxes,file_viewing}.cpp.
 #pragma once
 
 #include <functional>
@@ -29,7 +32,7 @@
 #include "interface/main_form.h"
 #include "interface/main_view.h"
 #include "interface/script_check.h"
-#include "script/step_runner.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 

@@ -6,7 +6,7 @@
 #include "foundation/search_path.h"
 #include "interface/main_form.h"
 #include "platform/file_search.h"
-#include "script/executor.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 namespace {

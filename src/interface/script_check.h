@@ -1,3 +1,4 @@
+// Internal to the interface layer; callers use interface/gleaner_interface.h.
 // The script change check: tells the run controller whether the script named
 // in the script box is new or changed since the last check (so its Config
 // section must run again), unchanged, or absent. A script is "changed" when

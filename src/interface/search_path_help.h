@@ -1,3 +1,4 @@
+// Internal to the interface layer; callers use interface/gleaner_interface.h.
 // The search path dialog's help page, "Search Path Help": how the search path
 // works and how to edit it, with the program's name and home folder filled
 // in, followed by the application's part (the boxes and files that never use
@@ -7,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/engine_info.h"
+#include "engine/gleaner_engine.h"
 
 namespace gleaner {
 

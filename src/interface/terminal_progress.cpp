@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "engine/engine_state.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 
 namespace gleaner {

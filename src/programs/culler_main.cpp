@@ -19,18 +19,9 @@
 
 #include "culler/culling_handlers.h"
 #include "culler/program_info.h"
-#include "engine/engine_errors.h"
-#include "engine/engine_state.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
-#include "interface/command_line.h"
-#include "interface/console_view.h"
-#include "interface/error_report.h"
-#include "interface/form_state.h"
-#include "interface/front_end.h"
-#include "interface/help_entry.h"
-#include "interface/run_controller.h"
-#include "interface/terminal_progress.h"
+#include "interface/gleaner_interface.h"
 #include "platform/display_probe.h"
 #include "platform/shell_port.h"
 
@@ -72,13 +63,7 @@ int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
 // A failure outside any run still goes through the report routine, so the
 // error log and the exit status tell the batch caller.
 int ReportUnexpected(const std::string& text) {
-  Eng().ErrorKind = kErrInternal;
-  Eng().ErrorOccurred = true;
-  try {
-    Report(text, true);
-  } catch (...) {
-    std::cerr << text << '\n';
-  }
+  ReportUnexpectedFailure(text);
   return 2;
 }
 

@@ -9,7 +9,7 @@
 #include "browser/browser_switches.h"
 #include "foundation/search_path.h"
 #include "gui/common/qt_ports.h"
-#include "gui/kestrascan/start_up_window.h"
+#include "gui/kestrascan/browser_main_window.h"
 #include "platform/display_probe.h"
 
 int main(int argc, char** argv) {

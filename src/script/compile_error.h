@@ -1,3 +1,4 @@
+// Internal to the script layer; callers use script/gleaner_script.h.
 // A compile-time message raised by the lexer or the statement compiler. The
 // compiler catches it, frees the partial compilation and raises the engine's
 // compilation error with the line number and statement text in front.

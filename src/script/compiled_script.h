@@ -1,3 +1,4 @@
+// Internal to the script layer; callers use script/gleaner_script.h.
 // A compiled script: its value store, its lines in source order and their
 // parameters. Everything lives exactly as long as the compilation; Free()
 // releases it all, and the special variables keep pointing at their owners'

@@ -19,6 +19,7 @@
 #include "engine/scan_commands.h"
 #include "engine/writer.h"
 #include "script/compiler.h"
+#include "script/engine_commands.h"
 #include "script/exec_state.h"
 #include "script/executor.h"
 

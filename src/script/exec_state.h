@@ -1,6 +1,8 @@
 // Internal to the executor: its state and the parameter fetch used by the
 // engine-command handlers. The line loop allocates nothing of its own: "all"
-// joins reuse one buffer, values are read through references.
+// joins reuse one buffer, values are read through references. Implemented
+// in exec_state.cpp, except ScriptError and ReportError, which stand with the
+// line loop in executor.cpp.
 #pragma once
 
 #include <optional>
@@ -48,8 +50,5 @@ void SetTarget(TScriptLine& line, std::string_view value);
 
 // Hands an error text to the reporter the interface installed, if any.
 void ReportError(const std::string& message);
-
-// Runs an engine command; false when code is not an engine command.
-bool DispatchEngineCommand(TScriptLine& line);
 
 }  // namespace gleaner

@@ -9,6 +9,7 @@
 #include "engine/writer.h"
 #include "platform/ports.h"
 #include "script/compiler.h"
+#include "script/engine_commands.h"
 #include "script/exec_state.h"
 #include "script/values.h"
 
@@ -189,11 +190,6 @@ bool EnterStep(Cmd section) {
 }
 
 }  // namespace
-
-TExecState& Exec() {
-  static TExecState state;
-  return state;
-}
 
 void ScriptError(const std::string& message) {
   if (Exec().Current == nullptr) RaiseEngineError(kErrInternal, "SC-ES-EC-Nil", message);

@@ -1,3 +1,4 @@
+// Internal to the script layer; callers use script/gleaner_script.h.
 // The script lexer: turns one statement into elements (commands, comparators,
 // literals, variables, array references), one at a time, because a word's
 // meaning depends on its position. Every variable and literal it meets is

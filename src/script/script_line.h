@@ -1,3 +1,4 @@
+// Internal to the script layer; callers use script/gleaner_script.h.
 // Compiled script lines and their parameters. A compiled script is a doubly
 // linked list of TScriptLine in source order; every name has been resolved to
 // a TValue at compile time, so the executor only follows references.

@@ -1,6 +1,8 @@
 // The value store and the registration of the special variables.
 #include "script/values.h"
 
+#include <type_traits>
+
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
@@ -133,6 +135,7 @@ void TValueStore::RegisterAllSpecials() {
       {"Success", &own.Success, &no},
       {"TestMode", &eng.TestMode, nullptr},
   };
+  static_assert(std::extent_v<decltype(entries)> == kSpecialVariableCount);
   for (const Entry& e : entries) RegisterSpecial(e.name, e.text, e.initial);
 }
 

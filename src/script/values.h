@@ -45,6 +45,9 @@ struct TCfg {
   std::string Copyright, Version, Programmer, Email, License;
 };
 
+// How many special variables RegisterAllSpecials creates; $TestMode is the last.
+inline constexpr std::size_t kSpecialVariableCount = 47;
+
 // Texts the script layer itself exposes as special variables.
 struct TScriptTexts {
   std::string OutData;

@@ -9,22 +9,13 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/writer.h"
+#include "support/error_text.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
 namespace {
 
 using Steps = std::vector<std::pair<std::string, std::string>>;  // OutCSV {value, mode} in order
-
-template <typename F>
-std::string ErrorText(F run) {
-  try {
-    run();
-  } catch (const EParse& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 // Each case starts from the CSV state of a freshly opened engine, with TEXT output.
 class OutCsv : public ::testing::Test {

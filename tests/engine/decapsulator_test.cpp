@@ -6,6 +6,7 @@
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "support/error_text.h"
 
 namespace gleaner {
 namespace {
@@ -13,15 +14,6 @@ namespace {
 // The values listed in every message; the full composition is pinned here once
 // for Parse and in parse_test for the commands that run the routine.
 const TParseCall kCall{"abcdef", "F", "T", "C"};
-
-std::string ErrorText(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EParse& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 std::string ParseError(std::string_view message) {
   return "Error in Parse command\r\n\r\n" + std::string(message) +

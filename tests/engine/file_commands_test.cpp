@@ -10,6 +10,7 @@
 #include "engine/engine_state.h"
 #include "engine/writer.h"
 #include "foundation/search_path.h"
+#include "support/error_text.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
@@ -72,14 +73,9 @@ TEST_F(FileCommands, SetFromFileFailures) {
     EXPECT_EQ(target, "") << name;
   }
   std::string target = "old";
-  try {
-    SetFromFile(target, "x.txt", "Text Binary");
-    FAIL();
-  } catch (const EParse& e) {
-    EXPECT_STREQ(e.what(),
-                 "Error in SetFromFile command\r\n\r\nFile must be either Text or Binary\r\n\r\n"
-                 "Parameters:\r\nParm1: 'x.txt'\r\nParm2: 'Text Binary'");
-  }
+  EXPECT_EQ(ErrorText([&] { SetFromFile(target, "x.txt", "Text Binary"); }),
+            "Error in SetFromFile command\r\n\r\nFile must be either Text or Binary\r\n\r\n"
+            "Parameters:\r\nParm1: 'x.txt'\r\nParm2: 'Text Binary'");
   EXPECT_EQ(target, "old");
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "support/error_text.h"
 
 namespace gleaner {
 namespace {
@@ -21,14 +22,10 @@ TEST(OptionWords, WordsAreRecognisedByTheirFirstThreeLetters) {
 
 TEST(OptionWords, UnknownWordsAndSingleLetters) {
   Eng().CurrentCommand = Cmd::Lookup;
-  try {
-    Letters("X");
-    FAIL();
-  } catch (const EParse& e) {
-    EXPECT_STREQ(e.what(),
-                 "Unrecognized word (X) in Lookup control setting:  'X'\r\n\r\nAvailable options are:  IgnoreCase MatchCase");
-    EXPECT_EQ(Eng().ErrorKind, kErrIncorrectParameter);
-  }
+  EXPECT_EQ(ErrorText([] { Letters("X"); }),
+            "Unrecognized word (X) in Lookup control setting:  'X'\r\n\r\n"
+            "Available options are:  IgnoreCase MatchCase");
+  EXPECT_EQ(Eng().ErrorKind, kErrIncorrectParameter);
   EXPECT_THROW(Letters("Ig"), EParse);
   EXPECT_THROW(Letters("Ign Xyz"), EParse);
 }
@@ -46,14 +43,10 @@ TEST(OptionWords, MissingLetterIsAnInternalError) {
 TEST(OptionWords, SingleOption) {
   EXPECT_EQ(SingleOption("match", kLetters, kWords), 'M');
   Eng().CurrentCommand = Cmd::Lookup;
-  try {
-    SingleOption("IgnoreCase MatchCase", kLetters, kWords);
-    FAIL();
-  } catch (const EParse& e) {
-    EXPECT_STREQ(e.what(),
-                 "A single option was expected for the Lookup control setting\r\n\r\n"
-                 "The option specified was: 'IgnoreCase MatchCase'\r\nAvailable options are:  IgnoreCase MatchCase");
-  }
+  EXPECT_EQ(ErrorText([] { SingleOption("IgnoreCase MatchCase", kLetters, kWords); }),
+            "A single option was expected for the Lookup control setting\r\n\r\n"
+            "The option specified was: 'IgnoreCase MatchCase'\r\n"
+            "Available options are:  IgnoreCase MatchCase");
   EXPECT_THROW(SingleOption("", kLetters, kWords), EParse);
 }
 

@@ -7,18 +7,10 @@
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "support/error_text.h"
 
 namespace gleaner {
 namespace {
-
-std::string ErrorText(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EParse& e) {
-    return e.what();
-  }
-  return "(no error)";
-}
 
 // The start of text, as long as expected, so a failure shows both.
 std::string Head(const std::string& text, std::string_view expected) {

@@ -6,6 +6,7 @@
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "support/error_text.h"
 
 namespace gleaner {
 namespace {
@@ -41,16 +42,10 @@ TEST(ScanPosn, ModesAndCase) {
 }
 
 TEST(ScanPosn, AmbiguousControls) {
-  try {
-    ScanPosn("hotdog cat", "Any First", "/cat/dog");
-    FAIL();
-  } catch (const EParse& e) {
-    EXPECT_STREQ(
-        e.what(),
-        "Error in ScanPosn command\r\n\r\nAmbiguous or redundant control setting (Any First).\r\n\r\n"
-        "Parameters:\r\nParm1: (Variable being set)\r\nParm2: (Variable being set)\r\n"
-        "Parm3: 'hotdog cat'\r\nParm4: '/cat/dog'\r\nParm5: 'Any First'");
-  }
+  EXPECT_EQ(ErrorText([] { ScanPosn("hotdog cat", "Any First", "/cat/dog"); }),
+            "Error in ScanPosn command\r\n\r\nAmbiguous or redundant control setting (Any First).\r\n\r\n"
+            "Parameters:\r\nParm1: (Variable being set)\r\nParm2: (Variable being set)\r\n"
+            "Parm3: 'hotdog cat'\r\nParm4: '/cat/dog'\r\nParm5: 'Any First'");
   EXPECT_EQ(Eng().ErrorKind, kErrIncorrectParameter);
   for (const char* controls : {"Last Last", "Ign Mat", "Mat Mat"}) {
     EXPECT_THROW(ScanPosn("", controls, ""), EParse) << controls;

@@ -18,23 +18,23 @@ class BoxHandlers : public ControllerTest {
 
 TEST_F(BoxHandlers, LeavingABoxTidiesItsName) {
   const std::tuple<const char*, std::string, const char*> cases[] = {
-      {"cboInputFile", "  \"My Data.txt\"  ", "My Data.txt"},
-      {"cboInputFile", "clipboard", "Clipboard"},
-      {"cboInputFile", "data\\", "data\\ParseInp.txt"},
-      {"cboInputFile", "(Not used by this application)", ""},
-      {"cboOutputFile", "none", "None"},
-      {"cboOutputFile", "culler-error.txt", "ParseOut.txt"},
-      {"cboOutputFile", Home() + "Culler-Log.txt", "ParseOut.txt"},
-      {"cboOutputFile", "out/", "out/Output.txt"},
-      {"cboOutputFile", "(File name generated automatically)", ""},
-      {"cboScriptFile", "ScrJobs", "ScrJobs.txt"},
-      {"cboScriptFile", "dir.d/ScrJobs", "dir.d/ScrJobs.txt"},
-      {"cboScriptFile", "NONE", "None"},
-      {"cboScriptFile", "scripts\\", ""},
-      {"cboSupportFile", "logs/", ""},
-      {"cboSupportFile", "\"CULLER-ERROR.TXT\"", "Culler-Error.txt"},
-      {"cboParameterX", " /Cat ", " /Cat "},
-      {"cboParameterX", " /cat ", " /cat "},
+      {kCboInputFile, "  \"My Data.txt\"  ", "My Data.txt"},
+      {kCboInputFile, "clipboard", "Clipboard"},
+      {kCboInputFile, "data\\", "data\\ParseInp.txt"},
+      {kCboInputFile, "(Not used by this application)", ""},
+      {kCboOutputFile, "none", "None"},
+      {kCboOutputFile, "culler-error.txt", "ParseOut.txt"},
+      {kCboOutputFile, Home() + "Culler-Log.txt", "ParseOut.txt"},
+      {kCboOutputFile, "out/", "out/Output.txt"},
+      {kCboOutputFile, "(File name generated automatically)", ""},
+      {kCboScriptFile, "ScrJobs", "ScrJobs.txt"},
+      {kCboScriptFile, "dir.d/ScrJobs", "dir.d/ScrJobs.txt"},
+      {kCboScriptFile, "NONE", "None"},
+      {kCboScriptFile, "scripts\\", ""},
+      {kCboSupportFile, "logs/", ""},
+      {kCboSupportFile, "\"CULLER-ERROR.TXT\"", "Culler-Error.txt"},
+      {kCboParameterX, " /Cat ", " /Cat "},
+      {kCboParameterX, " /cat ", " /cat "},
   };
   for (const auto& [box, typed, expected] : cases) {
     form[box].Text = typed;
@@ -45,33 +45,33 @@ TEST_F(BoxHandlers, LeavingABoxTidiesItsName) {
     }
   }
   // Parameters keep their case in the history, file names do not.
-  EXPECT_EQ(form["cboParameterX"].Items, (std::vector<std::string>{" /cat ", " /Cat "}));
-  form["cboInputFile"].Text = "my data.TXT";
-  controller.BoxExit("cboInputFile");
-  EXPECT_EQ(std::count(form["cboInputFile"].Items.begin(), form["cboInputFile"].Items.end(), "My Data.txt"),
+  EXPECT_EQ(form[kCboParameterX].Items, (std::vector<std::string>{" /cat ", " /Cat "}));
+  form[kCboInputFile].Text = "my data.TXT";
+  controller.BoxExit(kCboInputFile);
+  EXPECT_EQ(std::count(form[kCboInputFile].Items.begin(), form[kCboInputFile].Items.end(), "My Data.txt"),
             0);
   EngineInfo().CfgDefaultOFN = "clipboard";
-  form["cboOutputFile"].Text = "out\\";
-  controller.BoxExit("cboOutputFile");
-  EXPECT_EQ(form["cboOutputFile"].Text, "out\\ParseOut.txt");
+  form[kCboOutputFile].Text = "out\\";
+  controller.BoxExit(kCboOutputFile);
+  EXPECT_EQ(form[kCboOutputFile].Text, "out\\ParseOut.txt");
 }
 
 TEST_F(BoxHandlers, ScriptBoxAndOutputBoxEvents) {
   WriteFile(folder.File("ScrJobs.txt"), "OutEnd $Data\n");
-  form["cboScriptFile"].Text = "ScrJobs";
-  controller.BoxExit("cboScriptFile");
+  form[kCboScriptFile].Text = "ScrJobs";
+  controller.BoxExit(kCboScriptFile);
   EXPECT_EQ(controller.ScriptState(), 'C');
   form.SetTimer(TTimer::AutoStart, true);
   controller.ScriptBoxEnter();
   EXPECT_FALSE(form.TimerOn(TTimer::AutoStart));
 
-  form["cboOutputFile"].Text = "+Out.txt";
+  form[kCboOutputFile].Text = "+Out.txt";
   controller.OutputChanged();
-  EXPECT_EQ(form["cboOutputFile"].Text, "Out.txt");
-  EXPECT_TRUE(form["chkAppendOutput"].Checked);
-  form["cboOutputFile"].Text = "+Clipboard";
+  EXPECT_EQ(form[kCboOutputFile].Text, "Out.txt");
+  EXPECT_TRUE(form[kChkAppendOutput].Checked);
+  form[kCboOutputFile].Text = "+Clipboard";
   controller.OutputChanged();
-  EXPECT_FALSE(form["chkAppendOutput"].Checked);  // the clipboard cannot be appended to
+  EXPECT_FALSE(form[kChkAppendOutput].Checked);  // the clipboard cannot be appended to
 }
 
 TEST_F(BoxHandlers, TheOutputLabelBorrowsTheInputFolder) {
@@ -79,15 +79,15 @@ TEST_F(BoxHandlers, TheOutputLabelBorrowsTheInputFolder) {
   WriteFile(folder.File("data/Far.txt"), "far\r\n");
   SetBoxes(folder.File("data/Far.txt"), "old/Result.txt");
   controller.OutputLabelClick();
-  EXPECT_EQ(form["cboOutputFile"].Text, folder.File("data/Result.txt"));
-  EXPECT_EQ(form["cboOutputFile"].SelStart, folder.File("data/").size());
-  EXPECT_EQ(form["cboOutputFile"].SelLength, 10u);
+  EXPECT_EQ(form[kCboOutputFile].Text, folder.File("data/Result.txt"));
+  EXPECT_EQ(form[kCboOutputFile].SelStart, folder.File("data/").size());
+  EXPECT_EQ(form[kCboOutputFile].SelLength, 10u);
   for (const auto& [input, output] :
        {std::pair{"Missing.txt", "Result.txt"}, std::pair{"*.txt", "Result.txt"},
         std::pair{"None", "Result.txt"}, std::pair{"In.txt", "Clipboard"}}) {
     SetBoxes(input, output);
     controller.OutputLabelClick();
-    EXPECT_EQ(form["cboOutputFile"].Text, output) << input;
+    EXPECT_EQ(form[kCboOutputFile].Text, output) << input;
   }
 }
 
@@ -113,7 +113,7 @@ TEST_F(BoxHandlers, ViewingMissingOrUnsetFilesExplainsWhy) {
       {TFileBox::Input, "", "The file was not found"},
       {TFileBox::Script, "ScrNope.txt", Home() + "ScrNope.txt was not found"},
   };
-  const char* boxes[] = {"cboInputFile", "cboOutputFile", "cboScriptFile", "cboSupportFile"};
+  const char* boxes[] = {kCboInputFile, kCboOutputFile, kCboScriptFile, kCboSupportFile};
   for (const auto& [box, name, message] : cases) {
     view.shown.clear();
     form[boxes[static_cast<int>(box)]].Text = name;
@@ -148,8 +148,8 @@ TEST_F(BoxHandlers, AutoviewOfAGeneratedOutputName) {
   adjustInfo = [] { EngineInfo().CfgDefaultOFN = "*.csv"; };
   WriteFile(folder.File("ScrGen.txt"), "OutEnd $Data\n");
   StartUp();
-  form["cboInputFile"].Text = "In.txt";
-  form["cboScriptFile"].Text = "ScrGen.txt";
+  form[kCboInputFile].Text = "In.txt";
+  form[kCboScriptFile].Text = "ScrGen.txt";
   StartAndRun();
   ASSERT_EQ(view.viewed.size(), 1u);
   EXPECT_EQ(view.viewed[0].File, folder.File("ParseOut.txt"));
@@ -165,14 +165,14 @@ TEST_F(BoxHandlers, ChoosingAFileFillsTheBox) {
   EXPECT_EQ(view.choosers[0].Title, "Culler - Select Script File");
   EXPECT_EQ(view.choosers[0].Filter,
             "Script files (Scr*.txt)|Scr*.txt|Text files (*.txt)|*.txt|All files (*.*)|*.*");
-  EXPECT_EQ(form["cboScriptFile"].Text, folder.File("ScrPicked.txt"));
+  EXPECT_EQ(form[kCboScriptFile].Text, folder.File("ScrPicked.txt"));
   EXPECT_EQ(controller.ScriptState(), 'C');
   EXPECT_EQ(view.choosers[1].Title, "Culler - Select Output File");
   EXPECT_EQ(view.choosers[1].Filter,
             "All files (*.*)|*.*|Text files (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|Tab-delimited "
             "values "
             "(*.tab)|*.tab|Hypertext markup (*.htm; *.html)|*.htm;*.html");
-  EXPECT_EQ(form["cboOutputFile"].Text, "Output.txt");  // cancelled: unchanged
+  EXPECT_EQ(form[kCboOutputFile].Text, "Output.txt");  // cancelled: unchanged
 }
 
 }  // namespace

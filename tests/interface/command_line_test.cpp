@@ -6,7 +6,7 @@
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "interface/error_report.h"
-#include "interface/recording_view.h"
+#include "interface/fake_main_view.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
@@ -42,20 +42,20 @@ class CommandLine : public ::testing::Test {
 
   TempFolder folder;
   TMainForm form;
-  testing::RecordingView view;
+  testing::FakeMainView view;
 };
 
 TEST_F(CommandLine, BoxSwitchesFillTheBoxes) {
-  form["cboInputFile"].Text = "old.txt";
+  form[kCboInputFile].Text = "old.txt";
   const TCommandLineResult result = Process(
       {"/IIn Box/a b.txt", "/oOut.txt", "/SNone", "/uSupport.txt", "/X/cat/moose", "/y/dog", "/Z/NS", "/I"});
-  EXPECT_EQ(form["cboInputFile"].Text, "");  // the last /I, empty, wins
-  EXPECT_EQ(form["cboOutputFile"].Text, "Out.txt");
-  EXPECT_EQ(form["cboScriptFile"].Text, "None");
-  EXPECT_EQ(form["cboSupportFile"].Text, "Support.txt");
-  EXPECT_EQ(form["cboParameterX"].Text, "/cat/moose");
-  EXPECT_EQ(form["cboParameterY"].Text, "/dog");
-  EXPECT_EQ(form["cboParameterZ"].Text, "/NS");
+  EXPECT_EQ(form[kCboInputFile].Text, "");  // the last /I, empty, wins
+  EXPECT_EQ(form[kCboOutputFile].Text, "Out.txt");
+  EXPECT_EQ(form[kCboScriptFile].Text, "None");
+  EXPECT_EQ(form[kCboSupportFile].Text, "Support.txt");
+  EXPECT_EQ(form[kCboParameterX].Text, "/cat/moose");
+  EXPECT_EQ(form[kCboParameterY].Text, "/dog");
+  EXPECT_EQ(form[kCboParameterZ].Text, "/NS");
   EXPECT_FALSE(result.Run);
   EXPECT_FALSE(result.Error);
   EXPECT_FALSE(form.TimerOn(TTimer::AutoStart));
@@ -84,14 +84,14 @@ TEST_F(CommandLine, ChoiceSwitchesTakeExactlyOneLetter) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.param);
-    testing::RecordingView fresh;
+    testing::FakeMainView fresh;
     SetReportView(&fresh);
     TMainForm fresh_form;
-    fresh_form["chkBrowseOutput"].Checked = false;
-    fresh_form["chkAppendOutput"].Checked = c.param == std::string("/en");
+    fresh_form[kChkBrowseOutput].Checked = false;
+    fresh_form[kChkAppendOutput].Checked = c.param == std::string("/en");
     const TCommandLineResult result = ProcessCommandLine({c.param}, fresh_form, fresh);
-    EXPECT_EQ(fresh_form["chkBrowseOutput"].Checked, c.browse);
-    EXPECT_EQ(fresh_form["chkAppendOutput"].Checked, c.append);
+    EXPECT_EQ(fresh_form[kChkBrowseOutput].Checked, c.browse);
+    EXPECT_EQ(fresh_form[kChkAppendOutput].Checked, c.append);
     EXPECT_EQ(CloseMode(), c.closeMode);
     EXPECT_EQ(result.Error, *c.message != '\0');
     if (*c.message == '\0') {
@@ -115,14 +115,14 @@ TEST_F(CommandLine, MalformedParameterStopsReadingAndCancelsTheRun) {
   const std::vector<std::vector<std::string>> lines = {
       {"/R", "-R", "/OLater.txt"}, {"/R", "/", "/OLater.txt"}, {"/R", "", "/OLater.txt"}};
   for (const auto& params : lines) {
-    testing::RecordingView fresh;
+    testing::FakeMainView fresh;
     SetReportView(&fresh);
     TMainForm freshForm;
     const TCommandLineResult result = ProcessCommandLine(params, freshForm, fresh);
     EXPECT_TRUE(result.Error);
     EXPECT_FALSE(result.Run);
     EXPECT_FALSE(freshForm.TimerOn(TTimer::AutoStart));
-    EXPECT_EQ(freshForm["cboOutputFile"].Text, "");
+    EXPECT_EQ(freshForm[kCboOutputFile].Text, "");
     EXPECT_EQ(fresh.normals, 1);
     ASSERT_EQ(fresh.plain.size(), 1u);
     EXPECT_EQ(fresh.plain[0].Text, "Incorrectly formatted command-line parameter:\r\n" + params[1] + "  ");
@@ -136,8 +136,8 @@ TEST_F(CommandLine, MalformedParameterStopsReadingAndCancelsTheRun) {
 TEST_F(CommandLine, BadValueKeepsEarlierSwitches) {
   const TCommandLineResult result = Process({"/IKept.txt", "/R", "/EQ", "/OLost.txt"});
   EXPECT_TRUE(result.Error);
-  EXPECT_EQ(form["cboInputFile"].Text, "Kept.txt");
-  EXPECT_EQ(form["cboOutputFile"].Text, "");
+  EXPECT_EQ(form[kCboInputFile].Text, "Kept.txt");
+  EXPECT_EQ(form[kCboOutputFile].Text, "");
   EXPECT_FALSE(form.TimerOn(TTimer::AutoStart));
 }
 
@@ -148,7 +148,7 @@ TEST_F(CommandLine, UnknownSwitchShowsHelpAndStopsButKeepsTheRun) {
   EXPECT_FALSE(result.Error);
   EXPECT_TRUE(result.UnknownSwitch);
   EXPECT_TRUE(form.TimerOn(TTimer::AutoStart));
-  EXPECT_EQ(form["cboOutputFile"].Text, "");
+  EXPECT_EQ(form[kCboOutputFile].Text, "");
   EXPECT_TRUE(view.plain.empty());
 }
 
@@ -160,7 +160,7 @@ TEST_F(CommandLine, HelpSearchPathAndTestModeContinue) {
   EXPECT_EQ(view.searchPathDialogs, 1);
   EXPECT_TRUE(Eng().TestModeOn);
   EXPECT_EQ(Eng().TestMode, "Y");
-  EXPECT_EQ(form["cboOutputFile"].Text, "Out.txt");
+  EXPECT_EQ(form[kCboOutputFile].Text, "Out.txt");
   EXPECT_EQ(CloseMode(), 'N');
 }
 

@@ -20,13 +20,13 @@ class ConfigRun : public ControllerTest {
   ConfigRun() {
     adjustInfo = [] { EngineInfo().CfgSettableList += "/$CfgRecLen/$CfgSupportFiles"; };
     StartUp();
-    form["cboInputFile"].Text = "In.txt";
-    form["cboOutputFile"].Text = "Out.txt";
+    form[kCboInputFile].Text = "In.txt";
+    form[kCboOutputFile].Text = "Out.txt";
   }
   // Writes a script with these Config lines and selects it.
   void UseScript(const std::string& configLines) {
     WriteFile(folder.File("ScrCfg.txt"), "Config\n" + configLines + "End\nOutEnd '>' $OutData\n");
-    form["cboScriptFile"].Text = "ScrCfg.txt";
+    form[kCboScriptFile].Text = "ScrCfg.txt";
   }
 };
 
@@ -37,10 +37,10 @@ TEST_F(ConfigRun, TheScriptCheckSeesNewAndChangedScripts) {
   EXPECT_TRUE(controller.ConfigPending());
   RunTimers();
   EXPECT_FALSE(controller.ConfigPending());
-  EXPECT_EQ(form["lblParameterX"].Caption, "Keep &words");
-  EXPECT_FALSE(form["cboParameterY"].Enabled || form["lblParameterY"].Enabled);
-  EXPECT_TRUE(form["cboParameterY"].ButtonFace);
-  EXPECT_EQ(form["cboParameterY"].Text, "(Not used by this application)");
+  EXPECT_EQ(form[kLblParameterX].Caption, "Keep &words");
+  EXPECT_FALSE(form[kCboParameterY].Enabled || form[kLblParameterY].Enabled);
+  EXPECT_TRUE(form[kCboParameterY].ButtonFace);
+  EXPECT_EQ(form[kCboParameterY].Text, "(Not used by this application)");
   controller.FormActivate();
   EXPECT_EQ(controller.ScriptState(), 'N');
   EXPECT_TRUE(controller.OnKey(5));  // F5 forces it
@@ -53,20 +53,20 @@ TEST_F(ConfigRun, TheScriptCheckSeesNewAndChangedScripts) {
 }
 
 TEST_F(ConfigRun, AMissingScriptIsToldOnceAndNoneRedrawsTheParameters) {
-  form["cboScriptFile"].Text = "ScrGone.txt";
+  form[kCboScriptFile].Text = "ScrGone.txt";
   controller.FormActivate();
   controller.FormActivate();
   EXPECT_EQ(Shown(), std::vector<std::string>{"The script ScrGone.txt cannot be found"});
-  form["cboScriptFile"].Text = "None";
+  form[kCboScriptFile].Text = "None";
   EngineInfo().CfgEnableOptionX = false;  // an earlier Config section's doing
   controller.FormActivate();
   EXPECT_EQ(controller.ScriptState(), 'X');
-  EXPECT_TRUE(form["cboParameterX"].Enabled);
+  EXPECT_TRUE(form[kCboParameterX].Enabled);
   EXPECT_FALSE(form.TimerOn(TTimer::RunConfig));
 }
 
 TEST_F(ConfigRun, ValidValuesReachTheProgramInformation) {
-  form["cboParameterX"].Text = "(Not used by this application)";
+  form[kCboParameterX].Text = "(Not used by this application)";
   ScriptCfg().Copyright = "left over";
   UseScript(
       "$CfgRecLen = '12'\n$CfgSupportFiles = '|Extra.txt'\n$CfgEnableOptionX = 'yes'\n"
@@ -79,11 +79,11 @@ TEST_F(ConfigRun, ValidValuesReachTheProgramInformation) {
   EXPECT_EQ(EngineInfo().CfgVersion, "9.1");
   EXPECT_EQ(EngineInfo().CfgLicense, "Free");
   EXPECT_EQ(EngineInfo().CfgCopyright, "Copyright (c) 2026 Gleaner developers");  // not set: kept
-  EXPECT_TRUE(form["cboParameterX"].Enabled);
-  EXPECT_EQ(form["cboParameterX"].Text, "");
+  EXPECT_TRUE(form[kCboParameterX].Enabled);
+  EXPECT_EQ(form[kCboParameterX].Text, "");
   // The Config inputs were refilled: the flags as "Y" or "N", the others emptied.
-  EXPECT_EQ(form["lblParameterY"].Caption, "Y");
-  EXPECT_EQ(form["lblParameterZ"].Caption, "Option &Z");
+  EXPECT_EQ(form[kLblParameterY].Caption, "Y");
+  EXPECT_EQ(form[kLblParameterZ].Caption, "Option &Z");
 }
 
 TEST_F(ConfigRun, InvalidValuesAreRefusedAndDropAPendingStart) {
@@ -131,14 +131,14 @@ TEST_F(ConfigRun, AStartWaitsForThePendingConfigRun) {
 // The parameters given on the command line (or typed) before the first
 // Config run are the ones the run uses, not the saved ones.
 TEST_F(ConfigRun, TheConfigRunKeepsTheParameterTexts) {
-  form["cboParameterX"].Text = "/saved";
+  form[kCboParameterX].Text = "/saved";
   SaveFormSettings(form);
-  form["cboParameterX"].Text = "/beta";
+  form[kCboParameterX].Text = "/beta";
   UseScript("");
   controller.FormActivate();
   controller.Start();
   RunTimers();
-  EXPECT_EQ(form["cboParameterX"].Text, "/beta");
+  EXPECT_EQ(form[kCboParameterX].Text, "/beta");
   EXPECT_EQ(Output(), ">beta\r\n");
 }
 
@@ -153,7 +153,7 @@ TEST_F(ConfigRun, QuietEndsOfTheConfigSection) {
   controller.Start();
   RunTimers();
   EXPECT_EQ(Output(), ">alpha\r\n>beta\r\n");
-  EXPECT_EQ(form["lblParameterX"].Caption, "/&Keep list");
+  EXPECT_EQ(form[kLblParameterX].Caption, "/&Keep list");
   EXPECT_TRUE(Shown().empty());
 }
 

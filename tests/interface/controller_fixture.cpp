@@ -4,13 +4,12 @@
 #include <cstdlib>
 
 #include "culler/program_info.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
 #include "foundation/search_path.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
 #include "script/compiler.h"
 #include "script/executor.h"
+#include "support/engine_reset.h"
 
 namespace gleaner::testing {
 
@@ -23,21 +22,7 @@ ControllerTest::ControllerTest()
   InitHomeFolder(folder.File("culler"));
   ResetReportState();
   SetReportView(&view);
-  TEngineInfo& info = EngineInfo();
-  info.CfgLogFileName.clear();
-  info.CfgErrorFileName.clear();
-  info.CfgSupportFiles.clear();
-  info.CfgOutputFileMask.clear();
-  TEngineState& eng = Eng();
-  eng.ErrorKind = 0;
-  eng.ErrorOccurred = false;
-  eng.CancelRequested = false;
-  eng.TestModeOn = false;
-  eng.Note.clear();
-  eng.ActualIFN.clear();
-  eng.ActualOFN.clear();
-  eng.RecordCount.assign(1, '0');  // (assigning the literal trips a false GCC 12 warning)
-  eng.BytesOut = 0;
+  ResetEngineForTest();
   WriteFile(folder.File("In.txt"), "alpha\r\nbeta\r\n");
 }
 
@@ -53,10 +38,10 @@ void ControllerTest::StartUp() { StartUpMainForm(controller, nullptr); }
 
 void ControllerTest::SetBoxes(const std::string& input, const std::string& output, const std::string& script,
                               const std::string& support) {
-  form["cboInputFile"].Text = input;
-  form["cboOutputFile"].Text = output;
-  form["cboScriptFile"].Text = script;
-  form["cboSupportFile"].Text = support;
+  form[kCboInputFile].Text = input;
+  form[kCboOutputFile].Text = output;
+  form[kCboScriptFile].Text = script;
+  form[kCboSupportFile].Text = support;
   controller.UpdateButtonStates();
 }
 

@@ -3,19 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <stdexcept>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "foundation/search_path.h"
-#include "interface/recording_view.h"
+#include "interface/fake_main_view.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
 namespace {
 
 using testing::ReadFile;
-using testing::RecordingView;
+using testing::FakeMainView;
 using testing::TempFolder;
 
 const std::string kRule(80, '-');
@@ -60,7 +61,7 @@ class ErrorReport : public ::testing::Test {
   std::string Log() { return ReadFile(EngineInfo().CfgErrorFileName); }
 
   TempFolder folder;
-  RecordingView view;
+  FakeMainView view;
 };
 
 TEST_F(ErrorReport, EngineErrorLogHasEveryBlock) {
@@ -163,7 +164,7 @@ TEST_F(ErrorReport, DisplayFollowsCloseModeAndKind) {
       {'A', kErrFileProblem, true, "no file", 0, 0},
   };
   for (const Case& c : cases) {
-    RecordingView fresh;
+    FakeMainView fresh;
     SetReportView(&fresh);
     SetCloseMode(c.closeMode);
     Eng().ErrorKind = c.kind;
@@ -191,6 +192,28 @@ TEST_F(ErrorReport, PlainMessageAndReportFormContents) {
   EXPECT_EQ(data.Code, "130");
   EXPECT_EQ(data.Step, "Main");
   EXPECT_EQ(data.Message, "Lookup failed");
+}
+
+TEST_F(ErrorReport, UnexpectedFailureIsReportedAsAnInternalError) {
+  Eng().ErrorOccurred = false;
+  ReportUnexpectedFailure("bad_alloc");
+  EXPECT_EQ(Eng().ErrorKind, kErrInternal);
+  EXPECT_TRUE(Eng().ErrorOccurred);
+  EXPECT_EQ(WorstReport(), TReportLevel::EngineError);
+  ASSERT_EQ(view.reportForms.size(), 1u);
+  EXPECT_EQ(view.reportForms[0].Description, "Internal error");
+  EXPECT_EQ(view.reportForms[0].Code, "255");
+  EXPECT_NE(Log().find("bad_alloc"), std::string::npos);
+
+  // A view that fails in turn must not let the failure escape the last resort.
+  struct FailingView : testing::FakeMainView {
+    void ShowReportForm(const std::string&, const TReportFormData&) override {
+      throw std::runtime_error("no");
+    }
+  } failing;
+  SetReportView(&failing);
+  EXPECT_NO_THROW(ReportUnexpectedFailure("second"));
+  EXPECT_EQ(WorstReport(), TReportLevel::EngineError);
 }
 
 TEST_F(ErrorReport, OnlyTheLastReportStaysInTheFile) {

@@ -1,5 +1,7 @@
-// A main view that records what the logic shows and answers questions from
-// scripted replies, for driving the run controller and the start-up code.
+// A main view that records what the logic shows (messages, report forms,
+// help pages, requests) and answers questions from scripted replies, for
+// driving the run controller, the start-up code, the error reports and the
+// command line.
 #pragma once
 
 #include <deque>
@@ -32,11 +34,16 @@ class FakeMainView : public IMainView {
     questions.push_back({title, text});
     return answerOk;
   }
-  void ShowReportForm(const std::string&, const TReportFormData& data) override {
+  void ShowReportForm(const std::string& title, const TReportFormData& data) override {
+    reportTitles.push_back(title);
     reportForms.push_back(data);
     shown.push_back(data.Message);
   }
-  void ShowHelpText(const std::string&, const std::vector<THelpLine>&) override {}
+  void ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) override {
+    helpCaptions.push_back(caption);
+    helpLines.clear();
+    for (const THelpLine& line : lines) helpLines.push_back(line.Text);
+  }
   void FocusBox(const std::string& name) override { focused.push_back(name); }
   std::optional<std::string> ChooseFile(const std::string& title, const std::string& filter,
                                         const std::string& folder) override {
@@ -50,7 +57,7 @@ class FakeMainView : public IMainView {
     viewed.push_back({file, title, mask});
   }
   void Refresh() override {}
-  void ShowNormal() override {}
+  void ShowNormal() override { ++normals; }
   void CloseForm() override { ++closes; }
   void ViewDocument(const TViewerSetup& setup) override { documents.push_back(setup); }
   std::optional<THelpTopic> ShowHelpChooser(const THelpChooserLayout& layout) override {
@@ -59,6 +66,8 @@ class FakeMainView : public IMainView {
   }
   std::optional<std::vector<std::string>> ShowSearchPathDialog(const TSearchPathList& list,
                                                                const TViewerSetup& help) override {
+    ++searchPathDialogs;
+    searchPathShown = list.Items();
     searchPathHelp.push_back(help);
     if (!editSearchPath) return std::nullopt;
     TSearchPathList edited = list;
@@ -69,7 +78,11 @@ class FakeMainView : public IMainView {
   std::vector<TShown> plain;
   std::vector<TShown> questions;
   bool answerOk = true;
+  std::vector<std::string> reportTitles;
   std::vector<TReportFormData> reportForms;
+  std::vector<std::string> helpCaptions;
+  std::vector<std::string> helpLines;  // the last help page shown
+  int normals = 0;
   std::vector<std::string> focused;
   std::deque<std::optional<std::string>> chooserReplies;
   std::vector<TChooser> choosers;
@@ -78,6 +91,8 @@ class FakeMainView : public IMainView {
   std::vector<TViewerSetup> documents;       // ViewDocument
   std::vector<THelpChooserLayout> choosersShown;
   std::optional<THelpTopic> topicReply;      // the chooser's answer; nothing is Cancel
+  int searchPathDialogs = 0;
+  std::vector<std::string> searchPathShown;  // the list the last dialog opened on
   std::vector<TViewerSetup> searchPathHelp;  // one per search path dialog shown
   // Edits the dialog's list; true is OK. Unset: the dialog is cancelled.
   std::function<bool(TSearchPathList&)> editSearchPath;

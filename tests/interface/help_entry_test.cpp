@@ -59,7 +59,7 @@ TEST_F(HelpEntryTest, ChoosingApplicationShowsTheHelpDocumentWithTheAboutSection
   WriteHelpFiles(true, true);
   WriteFile(folder.File("ScrJob.txt"), "Main\r\n");
   WriteFile(folder.File("Help-ScrJob.txt"), "<h1>Job &amp; Script</h1>\r\n");
-  form["cboScriptFile"].Text = "ScrJob.txt";
+  form[kCboScriptFile].Text = "ScrJob.txt";
   view.topicReply = THelpTopic::Application;
   Press();
   ASSERT_EQ(view.choosersShown.size(), 1u);
@@ -119,7 +119,7 @@ TEST_F(HelpEntryTest, CancelShowsNothingAndKeepsTheStoredTopic) {
 TEST_F(HelpEntryTest, ScriptTopicShowsTheScriptHelpWithItsAboutSection) {
   WriteFile(folder.File("ScrJob.txt"), "Main\r\n");
   WriteFile(folder.File("Help-ScrJob.txt"), "<H1>Job Help</H1>\r\n");
-  form["cboScriptFile"].Text = "ScrJob.txt";
+  form[kCboScriptFile].Text = "ScrJob.txt";
   ScriptCfg() = TCfg{};
   ScriptCfg().Version = "3.1";
   Press();  // the script help is the only topic

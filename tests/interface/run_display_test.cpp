@@ -13,12 +13,12 @@ namespace {
 using RunDisplay = ControllerTest;
 
 constexpr const char* kOffWhileBusy[] = {
-    "btnStart",         "btnExit",        "btnHelp",       "btnOptions",    "btnBrowseInput",
-    "btnBrowseSupport", "cboInputFile",   "lblInputFile",  "cboOutputFile", "chkAppendOutput",
-    "cboScriptFile",    "cboSupportFile", "cboParameterX", "lblParameterZ"};
-constexpr const char* kHiddenWhileBusy[] = {"btnNavInput", "btnNavScript", "imgBanner"};
-constexpr const char* kShownWhileBusy[] = {"btnCancel", "barProgress", "lblBytesIn", "lblBytesOutLabel",
-                                           "lblShowNote"};
+    kBtnStart,         kBtnExit,        kBtnHelp,       kBtnOptions,    kBtnBrowseInput,
+    kBtnBrowseSupport, kCboInputFile,   kLblInputFile,  kCboOutputFile, kChkAppendOutput,
+    kCboScriptFile,    kCboSupportFile, kCboParameterX, kLblParameterZ};
+constexpr const char* kHiddenWhileBusy[] = {kBtnNavInput, kBtnNavScript, kImgBanner};
+constexpr const char* kShownWhileBusy[] = {kBtnCancel, kBarProgress, kLblBytesIn, kLblBytesOutLabel,
+                                           kLblShowNote};
 
 void ExpectBusy(const TMainForm& form, bool busy) {
   for (const char* name : kOffWhileBusy) EXPECT_EQ(form[name].Enabled, !busy) << name;
@@ -35,26 +35,26 @@ TEST_F(RunDisplay, TheBusyDisplayCoversTheRunAndEndsTwoTicksAfterIt) {
     if (++pumps > 1) return;
     EXPECT_TRUE(controller.Busy());
     ExpectBusy(form, true);
-    EXPECT_EQ(form["barProgress"].Maximum, 13);
+    EXPECT_EQ(form[kBarProgress].Maximum, 13);
     Eng().Note = "halfway";
     Eng().BytesConsumed = 7;
     Eng().BytesOut = 5;
     controller.OnTimer(TTimer::Progress);
-    EXPECT_EQ(form["lblShowNote"].Caption, "halfway");
-    EXPECT_EQ(form["lblBytesIn"].Caption, "7");
-    EXPECT_EQ(form["lblBytesOut"].Caption, "5");
-    EXPECT_EQ(form["barProgress"].Position, 7);
+    EXPECT_EQ(form[kLblShowNote].Caption, "halfway");
+    EXPECT_EQ(form[kLblBytesIn].Caption, "7");
+    EXPECT_EQ(form[kLblBytesOut].Caption, "5");
+    EXPECT_EQ(form[kBarProgress].Position, 7);
   };
   controller.Start();
   controller.OnTimer(TTimer::AutoStart);
   EXPECT_FALSE(controller.Busy());
   controller.OnTimer(TTimer::Progress);
-  EXPECT_TRUE(form["btnCancel"].Visible);  // the last counts stay readable for a moment
+  EXPECT_TRUE(form[kBtnCancel].Visible);  // the last counts stay readable for a moment
   controller.OnTimer(TTimer::Progress);
   ExpectBusy(form, false);
   controller.SetBusyDisplay(true);
-  EXPECT_EQ(form["lblBytesIn"].Caption, "0");
-  EXPECT_EQ(form["lblShowNote"].Caption, "");
+  EXPECT_EQ(form[kLblBytesIn].Caption, "0");
+  EXPECT_EQ(form[kLblShowNote].Caption, "");
 }
 
 TEST_F(RunDisplay, FixedOutputsAndDisabledParametersStayAsTheyAre) {
@@ -63,17 +63,17 @@ TEST_F(RunDisplay, FixedOutputsAndDisabledParametersStayAsTheyAre) {
   SetBoxes("In.txt", "Clipboard");
   controller.SetBusyDisplay(true);
   controller.SetBusyDisplay(false);
-  EXPECT_FALSE(form["chkAppendOutput"].Enabled);
-  EXPECT_TRUE(form["cboOutputFile"].Enabled);
-  EXPECT_FALSE(form["cboParameterY"].Enabled || form["lblParameterY"].Enabled);
-  EXPECT_TRUE(form["cboParameterZ"].Enabled);
+  EXPECT_FALSE(form[kChkAppendOutput].Enabled);
+  EXPECT_TRUE(form[kCboOutputFile].Enabled);
+  EXPECT_FALSE(form[kCboParameterY].Enabled || form[kLblParameterY].Enabled);
+  EXPECT_TRUE(form[kCboParameterZ].Enabled);
 
   adjustInfo = [] { EngineInfo().CfgDefaultOFN = "*.csv"; };
   StartUp();
   controller.SetBusyDisplay(true);
   controller.SetBusyDisplay(false);
-  EXPECT_FALSE(form["cboOutputFile"].Enabled || form["lblOutputFile"].Enabled);
-  EXPECT_FALSE(form["chkAppendOutput"].Enabled);
+  EXPECT_FALSE(form[kCboOutputFile].Enabled || form[kLblOutputFile].Enabled);
+  EXPECT_FALSE(form[kChkAppendOutput].Enabled);
 }
 
 TEST_F(RunDisplay, ButtonStates) {
@@ -87,15 +87,15 @@ TEST_F(RunDisplay, ButtonStates) {
   };
   StartUp();
   for (const auto& [input, output, script, states] : cases) {
-    form["chkAppendOutput"].Checked = true;
+    form[kChkAppendOutput].Checked = true;
     SetBoxes(input, output, script, "None");
-    const bool actual[] = {form["btnStart"].Enabled,        form["btnBrowseInput"].Enabled,
-                           form["btnBrowseOutput"].Enabled, form["btnBrowseScript"].Enabled,
-                           form["btnNavScript"].Enabled,    form["chkAppendOutput"].Enabled};
+    const bool actual[] = {form[kBtnStart].Enabled,        form[kBtnBrowseInput].Enabled,
+                           form[kBtnBrowseOutput].Enabled, form[kBtnBrowseScript].Enabled,
+                           form[kBtnNavScript].Enabled,    form[kChkAppendOutput].Enabled};
     for (int i = 0; i < 6; ++i)
       EXPECT_EQ(actual[i], states[i]) << input << '|' << output << '|' << script << ' ' << i;
-    EXPECT_EQ(form["chkAppendOutput"].Checked, states[5]);
-    EXPECT_FALSE(form["btnBrowseSupport"].Enabled);
+    EXPECT_EQ(form[kChkAppendOutput].Checked, states[5]);
+    EXPECT_FALSE(form[kBtnBrowseSupport].Enabled);
   }
 }
 
@@ -125,7 +125,7 @@ TEST_F(RunDisplay, EventsDuringARunWaitUntilItHasEnded) {
     controller.OnTimer(TTimer::AutoStart);
   };
   duringRun([&] {
-    form["cboScriptFile"].Text = "ScrLater.txt";
+    form[kCboScriptFile].Text = "ScrLater.txt";
     controller.FormActivate();
     EXPECT_FALSE(form.TimerOn(TTimer::RunConfig));
     EXPECT_FALSE(controller.OnKey(9));
@@ -137,9 +137,9 @@ TEST_F(RunDisplay, EventsDuringARunWaitUntilItHasEnded) {
   EXPECT_EQ(view.closes, 1);
   EXPECT_TRUE(controller.CloseQuery());
 
-  form["cboScriptFile"].Text = "None";
+  form[kCboScriptFile].Text = "None";
   duringRun([&] {
-    form["cboScriptFile"].Text = "ScrLater.txt";
+    form[kCboScriptFile].Text = "ScrLater.txt";
     controller.FormActivate();
   });
   EXPECT_EQ(view.closes, 1);

@@ -43,7 +43,7 @@ TEST_F(StartChecks, RefusedNamesShowTheirMessageAndNothingRuns) {
   EXPECT_EQ(view.plain.back().Title, "Culler");
   EXPECT_EQ(view.plain.back().Text,
             "Warning:  The specified input file cannot be found\r\n\r\nMissing.txt  ");
-  EXPECT_EQ(view.focused, std::vector<std::string>{"cboInputFile"});
+  EXPECT_EQ(view.focused, std::vector<std::string>{kCboInputFile});
   EXPECT_NE(ReadFile(folder.File("Culler-Error.txt")).find("Missing.txt"), std::string::npos);
   EXPECT_EQ(ReadFile(folder.File("In.txt")), "alpha\r\nbeta\r\n");
   EXPECT_FALSE(FileExists(folder.File("Out.txt")));
@@ -94,13 +94,13 @@ TEST_F(StartChecks, NoQuestionForNewFilesOtherExtensionsOrAppending) {
   StartAndRun();
   SetBoxes("In.txt", "LufJobs.csv");
   StartAndRun();
-  form["chkAppendOutput"].Checked = true;
+  form[kChkAppendOutput].Checked = true;
   SetBoxes("In.txt", "ScrJobs.txt");
   StartAndRun();
   EXPECT_TRUE(view.questions.empty());
   EXPECT_EQ(ReadFile(folder.File("ScrJobs.txt")), "old\r\nalpha\r\nbeta\r\n");
   EXPECT_FALSE(FileExists(folder.File("ScrJobs.bak")));
-  EXPECT_EQ(form["cboOutputFile"].Text, "ScrJobs.txt");  // the "+" was for the run only
+  EXPECT_EQ(form[kCboOutputFile].Text, "ScrJobs.txt");  // the "+" was for the run only
 }
 
 TEST_F(StartChecks, OldLogsAreDeletedAtEachStart) {
@@ -143,7 +143,7 @@ TEST_F(StartChecks, AutoviewOnlyAfterARunThatWroteSomethingWithACodeBelow200) {
   StartUp();
   for (const auto& [input, script, autoview, mode, views] : cases) {
     view.viewed.clear();
-    form["chkBrowseOutput"].Checked = autoview;
+    form[kChkBrowseOutput].Checked = autoview;
     SetCloseMode(mode);
     SetBoxes(input, "Out.txt", script);
     StartAndRun();

@@ -5,6 +5,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
+#include "support/error_text.h"
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
 
@@ -44,13 +45,9 @@ class Compiler : public ::testing::Test {
 
   // The whole text of the compilation error: first text, blank line, second text.
   std::string Error(const std::string& text) {
-    try {
-      Compile(text);
-    } catch (const EParse& e) {
-      EXPECT_EQ(Eng().ErrorKind, kErrCompile);
-      return e.what();
-    }
-    return "(no error)";
+    const std::string message = ErrorText([&] { Compile(text); });
+    EXPECT_EQ(Eng().ErrorKind, kErrCompile);
+    return message;
   }
 
   testing::TempFolder folder;
@@ -195,6 +192,14 @@ TEST_F(Compiler, ErrorsFreeThePartialCompilation) {
   Error("Output 'a'\nEnd\n");
   EXPECT_TRUE(CompiledScript().Empty());
   EXPECT_EQ(CompiledScript().Store.Values().size(), 0u);
+}
+
+TEST_F(Compiler, SpecialVariablesAreRegisteredInTheirFixedOrder) {
+  TValueStore store;
+  store.RegisterAllSpecials();
+  ASSERT_EQ(store.Values().size(), kSpecialVariableCount);
+  EXPECT_EQ(store.Values().front().Name, "$Data");
+  EXPECT_EQ(store.Values().back().Name, "$TestMode");
 }
 
 }  // namespace

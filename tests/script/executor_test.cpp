@@ -11,6 +11,7 @@
 #include "engine/lifecycle.h"
 #include "script/compiler.h"
 #include "script/step_runner.h"
+#include "support/error_text.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
@@ -59,12 +60,7 @@ class ScriptRun : public testing::IoTest {
 
   // The message of the engine error the run ends with.
   std::string RunError(const std::string& script, const std::string& input = "r1\r\n") {
-    try {
-      Run(script, input);
-    } catch (const EParse& e) {
-      return e.what();
-    }
-    return "(no error)";
+    return ErrorText([&] { Run(script, input); });
   }
 
   std::vector<std::string> reported;

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 
 #include "gui/common/modal_hook.h"
-#include "engine/engine_state.h"
+#include "engine/gleaner_engine.h"
 #include "gui/common/qt_text.h"
 #include "platform/cancel_signals.h"
 

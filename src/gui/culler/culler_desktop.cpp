@@ -3,9 +3,7 @@
 
 #include "culler/program_info.h"
 #include "foundation/search_path.h"
-#include "interface/error_report.h"
-#include "interface/form_state.h"
-#include "interface/help_entry.h"
+#include "interface/gleaner_interface.h"
 
 namespace gleaner::culler {
 

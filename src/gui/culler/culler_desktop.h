@@ -12,8 +12,7 @@
 
 #include "culler/culling_handlers.h"
 #include "gui/culler/main_window.h"
-#include "interface/command_line.h"
-#include "interface/run_controller.h"
+#include "interface/gleaner_interface.h"
 
 namespace gleaner::culler {
 

@@ -11,7 +11,7 @@
 #include "gui/common/modal_hook.h"
 #include "gui/common/qt_text.h"
 #include "gui/viewer/text_browse_window.h"
-#include "interface/error_report.h"
+#include "interface/gleaner_interface.h"
 #include "platform/ports.h"
 
 namespace gleaner {

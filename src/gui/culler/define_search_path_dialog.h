@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "gui/common/window_placement.h"
-#include "interface/search_path_list.h"
+#include "interface/gleaner_interface.h"
 #include "viewer/viewer_setup.h"
 
 class QListWidget;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "gui/common/window_placement.h"
-#include "interface/main_view.h"
+#include "interface/gleaner_interface.h"
 
 class QLabel;
 class QPushButton;

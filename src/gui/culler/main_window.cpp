@@ -18,8 +18,7 @@
 #include <QVBoxLayout>
 
 #include "gui/culler/report_form.h"
-#include "interface/help_entry.h"
-#include "interface/run_controller.h"
+#include "interface/gleaner_interface.h"
 
 namespace gleaner::culler {
 namespace {
@@ -41,10 +40,10 @@ constexpr int kTimerPeriods[] = {50, 100, 25};  // AutoStart, Progress, RunConfi
 
 // The four file rows: label, box, chooser button, View button.
 constexpr TFileRow kFileRows[] = {
-    {"lblInputFile", "cboInputFile", "btnNavInput", "btnBrowseInput", TFileBox::Input},
-    {"lblOutputFile", "cboOutputFile", "btnNavOutput", "btnBrowseOutput", TFileBox::Output},
-    {"lblScriptFile", "cboScriptFile", "btnNavScript", "btnBrowseScript", TFileBox::Script},
-    {"lblSupportFile", "cboSupportFile", "btnNavSupport", "btnBrowseSupport", TFileBox::Support},
+    {kLblInputFile, kCboInputFile, kBtnNavInput, kBtnBrowseInput, TFileBox::Input},
+    {kLblOutputFile, kCboOutputFile, kBtnNavOutput, kBtnBrowseOutput, TFileBox::Output},
+    {kLblScriptFile, kCboScriptFile, kBtnNavScript, kBtnBrowseScript, TFileBox::Script},
+    {kLblSupportFile, kCboSupportFile, kBtnNavSupport, kBtnBrowseSupport, TFileBox::Support},
 };
 
 }  // namespace
@@ -83,11 +82,11 @@ QWidget* TfrmStartUp::BuildTopPanel() {
   auto* panel = new QWidget(this);
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto* banner = Named(new QLabel(panel), "imgBanner");
+  auto* banner = Named(new QLabel(panel), kImgBanner);
   banner->setAlignment(Qt::AlignCenter);
   banner->setCursor(Qt::PointingHandCursor);
   banner->installEventFilter(this);
-  widgets_["imgBanner"] = banner;
+  widgets_[kImgBanner] = banner;
   layout->addWidget(banner);
   layout->addWidget(BuildProgressPanel());
   panel->setMinimumHeight(fontMetrics().height() * 4);
@@ -99,14 +98,14 @@ QWidget* TfrmStartUp::BuildProgressPanel() {
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(0, 0, 0, 0);
   auto* barRow = new QHBoxLayout;
-  auto* bar = Named(new QProgressBar(panel), "barProgress");
+  auto* bar = Named(new QProgressBar(panel), kBarProgress);
   bar->setTextVisible(false);
-  widgets_["barProgress"] = bar;
+  widgets_[kBarProgress] = bar;
   barRow->addWidget(bar, 1);
-  barRow->addWidget(AddButton("btnCancel", [this] { Call([](TRunController& c) { c.Cancel(); }); }));
+  barRow->addWidget(AddButton(kBtnCancel, [this] { Call([](TRunController& c) { c.Cancel(); }); }));
   layout->addLayout(barRow);
   auto* counters = new QHBoxLayout;
-  const char* labels[] = {"lblBytesInLabel", "lblBytesIn", "lblBytesOutLabel", "lblBytesOut"};
+  const char* labels[] = {kLblBytesInLabel, kLblBytesIn, kLblBytesOutLabel, kLblBytesOut};
   for (int i = 0; i < 4; ++i) {
     auto* label = Named(new QLabel(panel), labels[i]);
     if (i % 2 == 1) {  // room for 13 digits, so the counters never push each other
@@ -119,9 +118,9 @@ QWidget* TfrmStartUp::BuildProgressPanel() {
   }
   counters->addStretch(1);
   layout->addLayout(counters);
-  auto* note = Named(new QLabel(panel), "lblShowNote");
+  auto* note = Named(new QLabel(panel), kLblShowNote);
   note->setTextFormat(Qt::PlainText);
-  widgets_["lblShowNote"] = note;
+  widgets_[kLblShowNote] = note;
   layout->addWidget(note);
   return panel;
 }
@@ -134,7 +133,7 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
   AddFileRow(*grid, 0, kFileRows[0]);
   AddFileRow(*grid, 1, kFileRows[1]);
   auto* checks = new QHBoxLayout;
-  for (const char* name : {"chkBrowseOutput", "chkAppendOutput"}) {
+  for (const char* name : {kChkBrowseOutput, kChkAppendOutput}) {
     auto* check = Named(new QCheckBox(holder), name);
     connect(check, &QCheckBox::clicked, this, [this, name](bool checked) { form_[name].Checked = checked; });
     widgets_[name] = check;
@@ -146,7 +145,7 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
   AddFileRow(*grid, 4, kFileRows[3]);
   grid->setRowMinimumHeight(5, fontMetrics().height() / 2);
   for (int i = 0; i < 3; ++i) AddParameterRow(*grid, 6 + i, "XYZ"[i]);
-  widgets_["lblOutputFile"]->installEventFilter(this);
+  widgets_[kLblOutputFile]->installEventFilter(this);
   return holder;
 }
 
@@ -207,15 +206,15 @@ QWidget* TfrmStartUp::BuildButtonRow() {
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addStretch(1);
-  layout->addWidget(AddButton("btnStart", [this] { Call([](TRunController& c) { c.Start(); }); }));
-  layout->addWidget(AddButton("btnExit", [this] { Call([](TRunController& c) { c.Exit(); }); }));
-  layout->addWidget(AddButton("btnHelp", [this] {
+  layout->addWidget(AddButton(kBtnStart, [this] { Call([](TRunController& c) { c.Start(); }); }));
+  layout->addWidget(AddButton(kBtnExit, [this] { Call([](TRunController& c) { c.Exit(); }); }));
+  layout->addWidget(AddButton(kBtnHelp, [this] {
     Call([](TRunController& c) {
       if (c.ShowAbout) c.ShowAbout();
     });
   }));
-  layout->addWidget(AddButton("btnOptions", [this] { DefineSearchPath(*this); }));
-  static_cast<QPushButton*>(widgets_["btnStart"])->setDefault(true);
+  layout->addWidget(AddButton(kBtnOptions, [this] { DefineSearchPath(*this); }));
+  static_cast<QPushButton*>(widgets_[kBtnStart])->setDefault(true);
   return row;
 }
 

@@ -19,8 +19,7 @@
 #include <string>
 
 #include "gui/common/window_placement.h"
-#include "interface/main_form.h"
-#include "interface/main_view.h"
+#include "interface/gleaner_interface.h"
 
 class QComboBox;
 class QGridLayout;

@@ -17,8 +17,7 @@
 
 #include "gui/common/qt_text.h"
 #include "gui/culler/main_window.h"
-#include "interface/form_state.h"
-#include "interface/run_controller.h"
+#include "interface/gleaner_interface.h"
 
 namespace gleaner::culler {
 namespace {
@@ -87,11 +86,11 @@ void TfrmStartUp::SyncControl(const std::string& name, const TControl& control) 
     check->setChecked(control.Checked);
   } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
     if (button->text() != caption) button->setText(caption);
-  } else if (name == "imgBanner") {
+  } else if (name == kImgBanner) {
     SyncBanner(control);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     if (label->text() != caption) label->setText(caption);
-  } else if (name == "barProgress") {
+  } else if (name == kBarProgress) {
     SyncProgress(control);
   }
 }
@@ -128,14 +127,14 @@ void TfrmStartUp::SyncBox(QComboBox& box, const TControl& control) {
 void TfrmStartUp::SyncBanner(const TControl& control) {
   if (bannerFile_ == control.Text) return;
   bannerFile_ = control.Text;
-  auto& banner = static_cast<QLabel&>(*widgets_.at("imgBanner"));
+  auto& banner = static_cast<QLabel&>(*widgets_.at(kImgBanner));
   const QPixmap logo(FromFileName(control.Text));
   banner.setPixmap(control.Text.empty() || logo.isNull() ? DrawnBanner(*this) : logo);
 }
 
 // Qt's bar counts in int; sizes past that are scaled down together.
 void TfrmStartUp::SyncProgress(const TControl& control) {
-  auto& bar = static_cast<QProgressBar&>(*widgets_.at("barProgress"));
+  auto& bar = static_cast<QProgressBar&>(*widgets_.at(kBarProgress));
   long long maximum = control.Maximum;
   long long position = control.Position;
   while (maximum > INT_MAX) {
@@ -159,7 +158,7 @@ void TfrmStartUp::ConnectBox(QComboBox& box) {
   connect(box.lineEdit(), &QLineEdit::textEdited, this, [this, &box](const QString& text) { BoxEdited(box, text); });
   connect(&box, &QComboBox::activated, this, [this, &box](int) { BoxChosen(box); });
   connect(box.lineEdit(), &QLineEdit::returnPressed, this, [this] {
-    if (form_["btnStart"].Enabled) Call([](TRunController& c) { c.Start(); });
+    if (form_[kBtnStart].Enabled) Call([](TRunController& c) { c.Start(); });
   });
 }
 
@@ -167,7 +166,7 @@ void TfrmStartUp::BoxEdited(QComboBox& box, const QString& text) {
   const std::string name = box.objectName().toStdString();
   form_[name].Text = BoxText(box, text);
   Call([&name](TRunController& c) {
-    if (name == "cboOutputFile") c.OutputChanged();
+    if (name == kCboOutputFile) c.OutputChanged();
     c.UpdateButtonStates();
   });
 }
@@ -177,7 +176,7 @@ void TfrmStartUp::BoxChosen(QComboBox& box) {
   const std::string name = box.objectName().toStdString();
   form_[name].Text = BoxText(box, box.currentText());
   Call([&name](TRunController& c) {
-    if (name == "cboScriptFile") c.ScriptBoxClick();
+    if (name == kCboScriptFile) c.ScriptBoxClick();
     c.UpdateButtonStates();
   });
 }
@@ -189,7 +188,7 @@ bool TfrmStartUp::FocusChanged(QComboBox& box, QEvent* event) {
   if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
   const std::string name = box.objectName().toStdString();
   if (event->type() == QEvent::FocusIn) {
-    if (name == "cboScriptFile") Call([](TRunController& c) { c.ScriptBoxEnter(); });
+    if (name == kCboScriptFile) Call([](TRunController& c) { c.ScriptBoxEnter(); });
   } else {
     Call([&name](TRunController& c) { c.BoxExit(name); });
   }
@@ -201,9 +200,9 @@ bool TfrmStartUp::eventFilter(QObject* watched, QEvent* event) {
   if (auto* box = qobject_cast<QComboBox*>(watched); box != nullptr && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
     return FocusChanged(*box, event);
   }
-  if (type == QEvent::MouseButtonPress && watched == widgets_.at("lblOutputFile")) {
+  if (type == QEvent::MouseButtonPress && watched == widgets_.at(kLblOutputFile)) {
     Call([](TRunController& c) { c.OutputLabelClick(); });
-  } else if (type == QEvent::MouseButtonPress && watched == widgets_.at("imgBanner")) {
+  } else if (type == QEvent::MouseButtonPress && watched == widgets_.at(kImgBanner)) {
     OpenBanner();
   }
   return QWidget::eventFilter(watched, event);

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "gui/common/window_placement.h"
-#include "interface/main_view.h"
+#include "interface/gleaner_interface.h"
 
 class QGridLayout;
 class QLabel;

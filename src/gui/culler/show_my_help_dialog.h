@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "gui/common/window_placement.h"
-#include "interface/help_chooser.h"
+#include "interface/gleaner_interface.h"
 
 class QPushButton;
 class QTimer;

@@ -1,6 +1,6 @@
 // The viewer window: construction, loading, status and the key preview. The
 // commands (find, go to, options, print, help, links) are in
-// text_browse_commands.cpp.
+// text_browse_window_commands.cpp.
 #include "gui/viewer/text_browse_window.h"
 
 #include <QApplication>

@@ -65,7 +65,7 @@ TEST_F(CullerHelpTest, ApplicationTopicOpensTheHelpWithTheAboutSectionLast) {
   WriteFile(home.File("Help-Culler.txt"), "<H1>Culler</H1>\r\n<a href=\"#AUTABOUT\">About Culler</a>\r\n");
   WriteFile(home.File("ScrJob.txt"), "Main\r\n");
   WriteFile(home.File("Help-ScrJob.txt"), "<H1>Job Help</H1>\r\n");
-  form["cboScriptFile"].Text = "ScrJob.txt";
+  form[kCboScriptFile].Text = "ScrJob.txt";
   int enabledTopics = -1;
   QTimer::singleShot(0, [&] {
     auto* chooser = dynamic_cast<TfrmShowMyHelp*>(QApplication::activeModalWidget());

@@ -10,8 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
 #include "foundation/search_path.h"
 #include "gui/common/modal_hook.h"
 #include "gui/culler/help_window.h"
@@ -19,6 +17,7 @@
 #include "interface/error_report.h"
 #include "script/compiler.h"
 #include "script/executor.h"
+#include "support/engine_reset.h"
 
 namespace gleaner::testing {
 namespace {
@@ -26,26 +25,12 @@ namespace {
 using culler::TfrmHelpWindow;
 using culler::TReportForm;
 
-// Each test starts as a fresh program would.
-void ResetEngine() {
-  TEngineInfo& info = EngineInfo();
-  info.CfgLogFileName.clear();
-  info.CfgErrorFileName.clear();
-  TEngineState& eng = Eng();
-  eng.ErrorKind = 0;
-  eng.ErrorOccurred = false;
-  eng.CancelRequested = false;
-  eng.TestModeOn = false;
-  eng.Note.clear();
-  eng.BytesOut = 0;
-}
-
 }  // namespace
 
 CullerWindowTest::CullerWindowTest() {
   InitHomeFolder(home.File("culler"));
   ResetReportState();
-  ResetEngine();
+  ResetEngineForTest();  // each test starts as a fresh program would
   SetModalHook([this](QDialog& dialog) { return Answer(dialog); });
 }
 

@@ -50,27 +50,27 @@ TEST_F(CullerWindow, FirstStartShowsTheDefaultsWithTheirCaptionsAndHints) {
     EXPECT_NE(Window().findChild<QWidget*>(QString::fromStdString(name)), nullptr) << name;
   }
   EXPECT_EQ(Window().windowTitle(), "Culler - Parsing Parameters");
-  EXPECT_EQ(BoxText("cboInputFile"), "ThingsToDo.txt");
-  EXPECT_EQ(BoxText("cboOutputFile"), "Output.txt");
-  EXPECT_EQ(BoxText("cboScriptFile"), "None");
-  EXPECT_EQ(Control("cboInputFile").toolTip(), "Input file name, wildcard or wildcard list");
-  EXPECT_EQ(Control("cboOutputFile").toolTip(), "Output file - does NOT consult Search Path");
-  EXPECT_EQ(Control<QLabel>("lblOutputFile").text(), "&Output file");
-  EXPECT_EQ(Control("lblOutputFile").toolTip(), "Click to copy input path");
-  EXPECT_EQ(Control<QLabel>("lblParameterX").text(), "/&Keep list");
-  EXPECT_EQ(Control("cboParameterX").toolTip(), "Terms whose lines should be kept (example: /cat/moose)");
-  auto& autoview = Control<QCheckBox>("chkBrowseOutput");
+  EXPECT_EQ(BoxText(kCboInputFile), "ThingsToDo.txt");
+  EXPECT_EQ(BoxText(kCboOutputFile), "Output.txt");
+  EXPECT_EQ(BoxText(kCboScriptFile), "None");
+  EXPECT_EQ(Control(kCboInputFile).toolTip(), "Input file name, wildcard or wildcard list");
+  EXPECT_EQ(Control(kCboOutputFile).toolTip(), "Output file - does NOT consult Search Path");
+  EXPECT_EQ(Control<QLabel>(kLblOutputFile).text(), "&Output file");
+  EXPECT_EQ(Control(kLblOutputFile).toolTip(), "Click to copy input path");
+  EXPECT_EQ(Control<QLabel>(kLblParameterX).text(), "/&Keep list");
+  EXPECT_EQ(Control(kCboParameterX).toolTip(), "Terms whose lines should be kept (example: /cat/moose)");
+  auto& autoview = Control<QCheckBox>(kChkBrowseOutput);
   EXPECT_EQ(autoview.text(), " &Autoview");
   EXPECT_EQ(autoview.toolTip(), "View the output file after processing");
   EXPECT_TRUE(autoview.isChecked());
-  EXPECT_EQ(Control<QCheckBox>("chkAppendOutput").text(), "App&end");
-  EXPECT_FALSE(Control<QCheckBox>("chkAppendOutput").isChecked());
-  EXPECT_EQ(Control<QPushButton>("btnCancel").text(), "&Cancel");
-  EXPECT_EQ(Control<QPushButton>("btnOptions").text(), "Path");
-  EXPECT_TRUE(Control("btnStart").isEnabled());
-  EXPECT_FALSE(Shown("btnCancel") || Shown("barProgress") || Shown("lblBytesIn") || Shown("lblShowNote"));
-  EXPECT_TRUE(Shown("imgBanner") && Shown("btnNavInput"));
-  EXPECT_FALSE(Control<QLabel>("imgBanner").pixmap().isNull());
+  EXPECT_EQ(Control<QCheckBox>(kChkAppendOutput).text(), "App&end");
+  EXPECT_FALSE(Control<QCheckBox>(kChkAppendOutput).isChecked());
+  EXPECT_EQ(Control<QPushButton>(kBtnCancel).text(), "&Cancel");
+  EXPECT_EQ(Control<QPushButton>(kBtnOptions).text(), "Path");
+  EXPECT_TRUE(Control(kBtnStart).isEnabled());
+  EXPECT_FALSE(Shown(kBtnCancel) || Shown(kBarProgress) || Shown(kLblBytesIn) || Shown(kLblShowNote));
+  EXPECT_TRUE(Shown(kImgBanner) && Shown(kBtnNavInput));
+  EXPECT_FALSE(Control<QLabel>(kImgBanner).pixmap().isNull());
   EXPECT_EQ(Window().Timer(TTimer::AutoStart).interval(), 50);
   EXPECT_EQ(Window().Timer(TTimer::Progress).interval(), 100);
   EXPECT_EQ(Window().Timer(TTimer::RunConfig).interval(), 25);
@@ -84,10 +84,10 @@ TEST_F(CullerWindow, TheConfigSectionCaptionsTheOptionAndALogoReplacesTheBanner)
   ASSERT_TRUE(logo.save(QString::fromStdString(home.File("Logo-Culler.bmp")), "BMP"));
   Open({"/SScrCfg.txt"});
   ASSERT_TRUE(WaitUntilIdle());
-  EXPECT_EQ(Control<QLabel>("lblParameterX").text(), "Keep &words");
-  EXPECT_FALSE(Control("cboParameterY").isEnabled());
-  EXPECT_EQ(BoxText("cboParameterY"), "(Not used by this application)");
-  EXPECT_EQ(Control<QLabel>("imgBanner").pixmap().size(), QSize(12, 7));
+  EXPECT_EQ(Control<QLabel>(kLblParameterX).text(), "Keep &words");
+  EXPECT_FALSE(Control(kCboParameterY).isEnabled());
+  EXPECT_EQ(BoxText(kCboParameterY), "(Not used by this application)");
+  EXPECT_EQ(Control<QLabel>(kImgBanner).pixmap().size(), QSize(12, 7));
   EXPECT_TRUE(dialogs.empty());
 }
 
@@ -106,16 +106,16 @@ TEST_F(CullerWindow, AutoviewShowsTheOutputInTheViewerAfterTheRun) {
 
 TEST_F(CullerWindow, TypedNamesAndStartRunTheJob) {
   Open({});
-  Type("cboInputFile", "In.txt");
-  Type("cboOutputFile", "+Result.txt");  // a leading "+" means Append
-  EXPECT_EQ(BoxText("cboOutputFile"), "Result.txt");
-  EXPECT_TRUE(Control<QCheckBox>("chkAppendOutput").isChecked());
-  Type("cboOutputFile", "");
-  EXPECT_FALSE(Control("btnStart").isEnabled());
-  Type("cboOutputFile", "Result.txt");
-  QTest::mouseClick(&Control<QCheckBox>("chkBrowseOutput"), Qt::LeftButton);
-  EXPECT_FALSE(Window().Form()["chkBrowseOutput"].Checked);
-  QTest::mouseClick(&Control<QPushButton>("btnStart"), Qt::LeftButton);
+  Type(kCboInputFile, "In.txt");
+  Type(kCboOutputFile, "+Result.txt");  // a leading "+" means Append
+  EXPECT_EQ(BoxText(kCboOutputFile), "Result.txt");
+  EXPECT_TRUE(Control<QCheckBox>(kChkAppendOutput).isChecked());
+  Type(kCboOutputFile, "");
+  EXPECT_FALSE(Control(kBtnStart).isEnabled());
+  Type(kCboOutputFile, "Result.txt");
+  QTest::mouseClick(&Control<QCheckBox>(kChkBrowseOutput), Qt::LeftButton);
+  EXPECT_FALSE(Window().Form()[kChkBrowseOutput].Checked);
+  QTest::mouseClick(&Control<QPushButton>(kBtnStart), Qt::LeftButton);
   EXPECT_TRUE(Window().Timer(TTimer::AutoStart).isActive());
   ASSERT_TRUE(WaitUntilIdle());
   EXPECT_EQ(ReadFile(home.File("Result.txt")), "alpha\r\nbeta\r\n");
@@ -138,22 +138,22 @@ TEST_F(CullerWindow, TheBusyDisplayShowsDuringARunAndCancelKeepsTheOutput) {
   QTimer watch;
   watch.setInterval(5);
   QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (!Window().Form()["btnCancel"].Visible || Eng().BytesOut == 0 || !during.empty()) return;
-    for (const char* name : {"btnCancel", "barProgress", "lblBytesIn", "lblBytesOut", "lblShowNote", "imgBanner",
-                             "btnNavInput"}) {
+    if (!Window().Form()[kBtnCancel].Visible || Eng().BytesOut == 0 || !during.empty()) return;
+    for (const char* name : {kBtnCancel, kBarProgress, kLblBytesIn, kLblBytesOut, kLblShowNote, kImgBanner,
+                             kBtnNavInput}) {
       during[name] = Shown(name);
     }
-    during["btnStart enabled"] = Control("btnStart").isEnabled();
-    during["cboInputFile enabled"] = Control("cboInputFile").isEnabled();
-    QTest::mouseClick(&Control<QPushButton>("btnCancel"), Qt::LeftButton);
+    during["btnStart enabled"] = Control(kBtnStart).isEnabled();
+    during["cboInputFile enabled"] = Control(kCboInputFile).isEnabled();
+    QTest::mouseClick(&Control<QPushButton>(kBtnCancel), Qt::LeftButton);
   });
   watch.start();
-  QTest::mouseClick(&Control<QPushButton>("btnStart"), Qt::LeftButton);
+  QTest::mouseClick(&Control<QPushButton>(kBtnStart), Qt::LeftButton);
   ASSERT_TRUE(WaitUntilIdle());
   const std::map<std::string, bool> expected = {
-      {"btnCancel", true},  {"barProgress", true},           {"lblBytesIn", true},
-      {"lblBytesOut", true}, {"lblShowNote", true},          {"imgBanner", false},
-      {"btnNavInput", false}, {"btnStart enabled", false},   {"cboInputFile enabled", false}};
+      {kBtnCancel, true},  {kBarProgress, true},           {kLblBytesIn, true},
+      {kLblBytesOut, true}, {kLblShowNote, true},          {kImgBanner, false},
+      {kBtnNavInput, false}, {"btnStart enabled", false},   {"cboInputFile enabled", false}};
   EXPECT_EQ(during, expected);
   ASSERT_EQ(Kinds(), std::vector<std::string>{"message"});
   EXPECT_EQ(dialogs[0].Text, "Processing cancelled\n\nOutput may be incomplete  ");
@@ -162,8 +162,8 @@ TEST_F(CullerWindow, TheBusyDisplayShowsDuringARunAndCancelKeepsTheOutput) {
   EXPECT_GT(out.size(), 0u);
   EXPECT_LT(out.size(), big.size());
   EXPECT_EQ(big.compare(0, out.size(), out), 0);
-  EXPECT_FALSE(Shown("btnCancel") || Shown("barProgress"));
-  EXPECT_TRUE(Shown("imgBanner") && Control("btnStart").isEnabled());
+  EXPECT_FALSE(Shown(kBtnCancel) || Shown(kBarProgress));
+  EXPECT_TRUE(Shown(kImgBanner) && Control(kBtnStart).isEnabled());
 }
 
 TEST_F(CullerWindow, ClosingTheFormDuringARunCancelsItAndClosesAfterwards) {
@@ -183,7 +183,7 @@ TEST_F(CullerWindow, ClosingTheFormDuringARunCancelsItAndClosesAfterwards) {
     openWhileBusy = Window().isVisible();
   });
   watch.start();
-  QTest::mouseClick(&Control<QPushButton>("btnStart"), Qt::LeftButton);
+  QTest::mouseClick(&Control<QPushButton>(kBtnStart), Qt::LeftButton);
   ASSERT_TRUE(WaitUntil([&] { return closed > 0; }));
   EXPECT_TRUE(openWhileBusy);
   EXPECT_FALSE(Window().isVisible());
@@ -261,7 +261,7 @@ TEST_F(CullerWindow, CloseIfSuccessfulClosesAfterSuccessAndStaysOpenAfterAnError
   ProcessEvents();
   EXPECT_TRUE(Window().isVisible());
   EXPECT_EQ(closed, 0);
-  QTest::mouseClick(&Control<QPushButton>("btnExit"), Qt::LeftButton);
+  QTest::mouseClick(&Control<QPushButton>(kBtnExit), Qt::LeftButton);
   EXPECT_EQ(closed, 1);
 }
 
@@ -300,11 +300,11 @@ TEST_F(CullerWindow, FileChoosersHaveTheirTitlesAndFiltersAndCancelChangesNothin
     return int(QDialog::Accepted);
   };
   Open({});
-  QTest::mouseClick(&Control("btnNavScript"), Qt::LeftButton);
-  EXPECT_EQ(BoxText("cboScriptFile"), "None");
+  QTest::mouseClick(&Control(kBtnNavScript), Qt::LeftButton);
+  EXPECT_EQ(BoxText(kCboScriptFile), "None");
   EXPECT_EQ(filters, (QStringList{"Script files (Scr*.txt)", "Text files (*.txt)", "All files (*)"}));
-  QTest::mouseClick(&Control("btnNavInput"), Qt::LeftButton);
-  EXPECT_EQ(BoxText("cboInputFile"), QString::fromStdString(home.File("In.txt")));
+  QTest::mouseClick(&Control(kBtnNavInput), Qt::LeftButton);
+  EXPECT_EQ(BoxText(kCboInputFile), QString::fromStdString(home.File("In.txt")));
   ASSERT_EQ(dialogs.size(), 2u);
   EXPECT_EQ(dialogs[0].Title, "Culler - Select Script File");
   EXPECT_EQ(dialogs[1].Title, "Culler - Select Input File");

@@ -1,4 +1,4 @@
-// The document browser's window (frmStartUp, "KestraScan"): the list of
+// KestraScan's main window, the document browser (TfrmStartUp, "KestraScan"): the list of
 // document titles, the two sort choices and Close. A click on a title opens
 // the document in a viewer window, closing the one opened before. F1 shows
 // the about message, F5 rebuilds the list, Esc closes.

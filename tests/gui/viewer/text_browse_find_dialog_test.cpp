@@ -1,4 +1,4 @@
-#include "gui/viewer/find_dialog.h"
+#include "gui/viewer/text_browse_find_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

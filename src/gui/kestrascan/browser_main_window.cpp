@@ -1,5 +1,5 @@
-// The document browser's window.
-#include "gui/kestrascan/start_up_window.h"
+// TfrmStartUp, KestraScan's main window: the document browser.
+#include "gui/kestrascan/browser_main_window.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

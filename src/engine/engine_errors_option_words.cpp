@@ -1,6 +1,6 @@
-// Control-setting words: a word is recognised by its first three letters
-// (a two-letter word must equal a whole two-letter option word) and turned
-// into the letter of its option.
+// OptionLetters and SingleOption (engine_errors.h): control-setting words. A
+// word is recognised by its first three letters (a two-letter word must equal
+// a whole two-letter option word) and turned into the letter of its option.
 #include <cstdint>
 #include <string>
 

@@ -1,5 +1,5 @@
-// The find dialog.
-#include "gui/viewer/find_dialog.h"
+// TfrmTBFind, the viewer window's find dialog.
+#include "gui/viewer/text_browse_find_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

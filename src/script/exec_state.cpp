@@ -1,10 +1,16 @@
-// Parameter fetch for the engine-command handlers.
+// exec_state.h: the executor's state and the parameter fetch for the
+// engine-command handlers.
 #include "engine/engine_errors.h"
 #include "commands/command_table.h"
 #include "script/exec_state.h"
 #include "script/values.h"
 
 namespace gleaner {
+
+TExecState& Exec() {
+  static TExecState state;
+  return state;
+}
 
 TParm* ParmAt(TScriptLine& line, int n) {
   if (n > line.ParmCount) return nullptr;

@@ -1,4 +1,4 @@
-// The viewer window's commands: find, find again, go to line, options, width,
+// TfrmTextBrowse's commands (text_browse_window.h): find, find again, go to line, options, width,
 // print, help and links. Each asks the model and applies the position it
 // returns to the text widget.
 #include <QComboBox>
@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include "gui/viewer/find_dialog.h"
+#include "gui/viewer/text_browse_find_dialog.h"
 #include "gui/viewer/line_number_dialog.h"
 #include "gui/viewer/options_dialog.h"
 #include "gui/viewer/print_text.h"

@@ -1,7 +1,7 @@
-// Viewing the files named in the boxes (the View buttons, F2, F3, F6, F7 and
-// autoview) and choosing them (the image buttons).
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
+// TRunController's file viewing: viewing the files named in the boxes (the
+// View buttons, F2, F3, F6, F7 and autoview) and choosing them (the image
+// buttons).
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/box_names.h"
@@ -22,20 +22,20 @@ struct TBoxKind {
 };
 
 constexpr TBoxKind kBoxKinds[] = {
-    {"cboInputFile", "Input",
+    {kCboInputFile, "Input",
      "Text files (*.txt)|*.txt|All files (*.*)|*.*|Gleaner Lookup files (Luf*.txt)|Luf*.txt|Comma-separated "
      "values "
      "(*.csv)|*.csv",
      "The input file is not set until processing begins",
      "The clipboard input file is created during processing", true},
-    {"cboOutputFile", "Output",
+    {kCboOutputFile, "Output",
      "All files (*.*)|*.*|Text files (*.txt)|*.txt|Comma-separated values (*.csv)|*.csv|Tab-delimited values "
      "(*.tab)|*.tab|Hypertext markup (*.htm; *.html)|*.htm;*.html",
      "The output file is not set until processing begins",
      "The clipboard output file is created during processing", false},
-    {"cboScriptFile", "Script",
+    {kCboScriptFile, "Script",
      "Script files (Scr*.txt)|Scr*.txt|Text files (*.txt)|*.txt|All files (*.*)|*.*", nullptr, nullptr, true},
-    {"cboSupportFile", "Support", "All files (*.*)|*.*|Text files (*.txt)|*.txt", nullptr, nullptr, false},
+    {kCboSupportFile, "Support", "All files (*.*)|*.*|Text files (*.txt)|*.txt", nullptr, nullptr, false},
 };
 
 const TBoxKind& KindOf(TFileBox box) { return kBoxKinds[static_cast<int>(box)]; }
@@ -128,7 +128,7 @@ void TRunController::ShowFile(TFileBox box, std::string name, bool afterRun) {
     return;
   }
   const std::string mask =
-      box == TFileBox::Output ? OutputMask(form_["cboOutputFile"].Text == kAutoName) : "";
+      box == TFileBox::Output ? OutputMask(form_[kCboOutputFile].Text == kAutoName) : "";
   view_.ViewFile(name, ProgramName() + " - View " + kind.Kind, mask);
 }
 

@@ -1,4 +1,5 @@
-// Run-time reading of parameters: array elements, ranges and steps.
+// script_line.h: run-time reading of parameters (array elements, ranges and
+// steps).
 #include <algorithm>
 
 #include "engine/engine_errors.h"

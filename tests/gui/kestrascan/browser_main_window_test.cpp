@@ -1,4 +1,4 @@
-#include "gui/kestrascan/start_up_window.h"
+#include "gui/kestrascan/browser_main_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>

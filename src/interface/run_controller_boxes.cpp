@@ -1,8 +1,6 @@
-// What the run controller does when the user leaves or edits a box, and the
-// click on the output label that borrows the input's folder.
-#include "engine/engine_info.h"
-#include "engine/reader.h"
-#include "engine/writer.h"
+// TRunController's box handlers: what it does when the user leaves or edits a
+// box, and the click on the output label that borrows the input's folder.
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/box_names.h"
@@ -68,10 +66,10 @@ bool IsFileBox(std::string_view name) {
 // The rules a file box's text follows when the box is left.
 void CleanFileBox(std::string_view boxName, std::string& text) {
   text = CleanFileBoxText(text);
-  if (boxName == "cboInputFile") CleanInputName(text);
-  if (boxName == "cboOutputFile") CleanOutputName(text);
-  if (boxName == "cboScriptFile") CleanScriptName(text);
-  if (boxName == "cboSupportFile" && EndsWithSeparator(text)) text.clear();
+  if (boxName == kCboInputFile) CleanInputName(text);
+  if (boxName == kCboOutputFile) CleanOutputName(text);
+  if (boxName == kCboScriptFile) CleanScriptName(text);
+  if (boxName == kCboSupportFile && EndsWithSeparator(text)) text.clear();
 }
 
 }  // namespace
@@ -86,10 +84,10 @@ void TRunController::ApplyBoxRules() {
 }
 
 bool TRunController::TakeAppendMark() {
-  std::string& text = form_["cboOutputFile"].Text;
+  std::string& text = form_[kCboOutputFile].Text;
   if (text.empty() || text.front() != '+') return false;
   text.erase(0, 1);
-  form_["chkAppendOutput"].Checked = true;
+  form_[kChkAppendOutput].Checked = true;
   return true;
 }
 
@@ -99,7 +97,7 @@ void TRunController::BoxExit(std::string_view boxName) {
   if (fileBox) CleanFileBox(boxName, control.Text);
   TFormBox box(form_, std::string(boxName));
   UpdateComboHistory(box, control.Text, fileBox);
-  if (boxName == "cboScriptFile") ScriptCheck(false);
+  if (boxName == kCboScriptFile) ScriptCheck(false);
   UpdateButtonStates();
   view_.Refresh();
 }
@@ -118,8 +116,8 @@ void TRunController::ScriptBoxClick() {
 }
 
 void TRunController::OutputLabelClick() {
-  std::string input = form_["cboInputFile"].Text;
-  TControl& output = form_["cboOutputFile"];
+  std::string input = form_[kCboInputFile].Text;
+  TControl& output = form_[kCboOutputFile];
   if (!IsRealFileName(input) || !IsRealFileName(output.Text) || !LocateFile(input, false, false)) return;
   const std::string folder = FolderPart(input);
   const std::string fileName = FileNamePart(output.Text);

@@ -1,19 +1,15 @@
-// The two engine runs of the run controller: the configuration-only run of
+// TRunController's two engine runs: the configuration-only run of
 // the script's Config section with its $Cfg checks, and the processing run.
 // Both always close the engine and free the compiled script, also after an
 // error; failures are reported only after the files are closed.
 #include <exception>
 
-#include "engine/engine_errors.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/text_utils.h"
+#include "interface/error_report.h"
 #include "interface/form_state.h"
 #include "interface/run_controller.h"
-#include "script/compiler.h"
-#include "script/executor.h"
-#include "script/values.h"
+#include "script/gleaner_script.h"
 
 namespace gleaner {
 namespace {
@@ -26,8 +22,7 @@ struct TOutcome {
 };
 
 TOutcome InternalError(const char* text) {
-  Eng().ErrorKind = kErrInternal;
-  Eng().ErrorOccurred = true;
+  MarkInternalError();
   return {true, true, text};
 }
 
@@ -110,9 +105,9 @@ void TRunController::PrepareConfigValues() {
 
 void TRunController::CopyParameterTexts() {
   TEngineState& eng = Eng();
-  eng.OptionX = form_["cboParameterX"].Text;
-  eng.OptionY = form_["cboParameterY"].Text;
-  eng.OptionZ = form_["cboParameterZ"].Text;
+  eng.OptionX = form_[kCboParameterX].Text;
+  eng.OptionY = form_[kCboParameterY].Text;
+  eng.OptionZ = form_[kCboParameterZ].Text;
 }
 
 bool TRunController::RunConfigSection() {
@@ -174,10 +169,10 @@ bool TRunController::CheckConfigValues() {
 void TRunController::ProcessingRun(const std::string& input, const std::string& output) {
   CopyParameterTexts();
   TEngineInfo& info = EngineInfo();
-  info.CfgCaptionX = form_["lblParameterX"].Caption;
-  info.CfgCaptionY = form_["lblParameterY"].Caption;
-  info.CfgCaptionZ = form_["lblParameterZ"].Caption;
-  TControl& bar = form_["barProgress"];
+  info.CfgCaptionX = form_[kLblParameterX].Caption;
+  info.CfgCaptionY = form_[kLblParameterY].Caption;
+  info.CfgCaptionZ = form_[kLblParameterZ].Caption;
+  TControl& bar = form_[kBarProgress];
   TRunSteps steps(handlers_, bar);
   // The log is created before OpenEngine rotates the output, so a run that
   // cannot write its log leaves the last output and its backup alone.
@@ -199,7 +194,7 @@ void TRunController::ProcessingRun(const std::string& input, const std::string& 
 void TRunController::Autoview() {
   const TEngineState& eng = Eng();
   if (eng.ErrorKind >= kErrorKindCount || ErrorTable[eng.ErrorKind].Code >= 200) return;
-  if (!form_["chkBrowseOutput"].Checked || !StaysOpen() || closeAfterRun_ || eng.BytesOut <= 0) return;
+  if (!form_[kChkBrowseOutput].Checked || !StaysOpen() || closeAfterRun_ || eng.BytesOut <= 0) return;
   ShowFile(TFileBox::Output, eng.ActualOFN, true);
 }
 

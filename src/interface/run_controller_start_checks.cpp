@@ -1,9 +1,9 @@
-// The checks before a processing run: the old logs go, the input must be
+// TRunController's checks before a processing run: the old logs go, the input must be
 // found, and the output name must be usable and not clobber the input, a
 // backup or (without asking) a script, help or lookup file.
 #include <filesystem>
 
-#include "engine/engine_info.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "foundation/win1252.h"
@@ -63,16 +63,16 @@ void TRunController::DeleteOldLogs() {
 }
 
 bool TRunController::CheckInput(std::string& input) {
-  input = form_["cboInputFile"].Text;
+  input = form_[kCboInputFile].Text;
   if (SameTextIgnoreCase(input, kNone) || IsClipboardName(input) || input == kAutoName) return true;
   if (HasWildcardChars(input) || LocateFile(input, false, false)) return true;
   Tell("Warning:  The specified input file cannot be found\r\n\r\n" + input, false);
-  view_.FocusBox("cboInputFile");
+  view_.FocusBox(kCboInputFile);
   return false;
 }
 
 bool TRunController::CheckOutput(const std::string& input, std::string& output) {
-  output = form_["cboOutputFile"].Text;
+  output = form_[kCboOutputFile].Text;
   if (output == kNone || IsClipboardName(output)) return true;
   if (output == kAutoName) {
     output.clear();
@@ -83,7 +83,7 @@ bool TRunController::CheckOutput(const std::string& input, std::string& output) 
     Tell(problem, false);
     return false;
   }
-  const bool append = form_["chkAppendOutput"].Checked;
+  const bool append = form_[kChkAppendOutput].Checked;
   if (SameTextIgnoreCase(NameExtension(output), "TXT") && !append && !OverwriteAllowed(output)) return false;
   if (append) output.insert(0, "+");
   return true;

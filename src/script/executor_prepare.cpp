@@ -1,4 +1,5 @@
-// Preparing a script for a run: name checks, compilation and activation.
+// PrepareScript (executor.h): preparing a script for a run, with its name
+// checks, compilation and activation.
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/keywords.h"
