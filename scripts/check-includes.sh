@@ -36,7 +36,7 @@ browser: viewer engine commands foundation platform
 interface: script browser viewer engine commands foundation platform
 gui: interface culler browser viewer script engine commands foundation platform
 programs: gui interface culler browser viewer script engine commands foundation platform
-bench: interface culler browser viewer script engine commands foundation platform
+bench: gui interface culler browser viewer script engine commands foundation platform
 fuzz: script engine commands foundation platform
 '
 
