@@ -291,6 +291,21 @@ void OutNull() {
   SetInternalCallMark(false);
 }
 
+std::span<char> OutputRoom() {
+  TOutputFile& out = Out();
+  if (Eng().OutputIsNone || out.File == nullptr) return {};
+  return {out.Buffer.data() + out.Fill, out.Buffer.size() - out.Fill};
+}
+
+void CommitOutput(std::size_t n) {
+  TOutputFile& out = Out();
+  if (n > OutputRoom().size()) RaiseEngineError(kErrInternal, "CommitOutput", std::to_string(n));
+  out.Fill += n;
+  CountBytes(Eng(), n);
+}
+
+std::string_view OutputRecordEnd() { return RecordEnd(Eng().OutputType); }
+
 void FlushOutput() {
   TOutputFile& out = Out();
   if (out.File == nullptr || out.Fill == 0) return;

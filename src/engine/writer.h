@@ -39,6 +39,17 @@ void OutEnd(std::string_view value);
 // The OutNull command: one record end.
 void OutNull();
 
+// For a caller that writes many records at once: the free part of the
+// output buffer (empty for "None" output), and CommitOutput(n) makes its
+// first n bytes output, counted. Bytes that fit in the room are where
+// separate writes would have put them, so a caller that falls back to the
+// writes above for the first record that does not fit flushes at the same
+// byte as they do.
+std::span<char> OutputRoom();
+void CommitOutput(std::size_t n);
+// The record end OutEnd writes: CR LF, LF, CR or a zero byte.
+std::string_view OutputRecordEnd();
+
 // Every byte written so far reaches the file. Errors: kind 15.
 void FlushOutput();
 // Flushes and closes the output file if open. Errors: kind 15.
