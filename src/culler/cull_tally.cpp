@@ -15,13 +15,4 @@ bool TCullTally::NullLinePasses(char nullMode) {
   return true;
 }
 
-void TCullTally::TextLineKept() {
-  ++TextLinesOut;
-  LastOutputWasNull = false;
-}
-
-std::size_t TrimmedLength(std::string_view record) {
-  return record.find_last_not_of(' ') + 1;  // npos + 1 == 0: a blank record empties
-}
-
 }  // namespace gleaner

@@ -19,10 +19,16 @@ struct TCullTally {
   // mode: I never, K always, S once for a run of null lines.
   bool NullLinePasses(char nullMode);
   // Counts a text line out; a later null line starts a new run.
-  void TextLineKept();
+  void TextLineKept() {
+    ++TextLinesOut;
+    LastOutputWasNull = false;
+  }
 };
 
 // The length of a record without its trailing spaces; 0 for a blank record.
-std::size_t TrimmedLength(std::string_view record);
+inline std::size_t TrimmedLength(std::string_view record) {
+  if (!record.empty() && record.back() != ' ') return record.size();
+  return record.find_last_not_of(' ') + 1;  // npos + 1 == 0
+}
 
 }  // namespace gleaner

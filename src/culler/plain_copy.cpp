@@ -9,7 +9,6 @@
 #include "culler/plain_copy.h"
 
 #include <cstring>
-#include <optional>
 #include <span>
 
 #include "engine/engine_errors.h"
@@ -31,14 +30,13 @@ void TrimRecord(std::string& record) { record.resize(TrimmedLength(record)); }
 // bytes that are output as they stand.
 class TRoomWriter {
  public:
-  TRoomWriter() : room_(OutputRoom()), end_(OutputRecordEnd()) {}
+  TRoomWriter() : room_(OutputRoom()), end_(OutputRecordEnd()), endAsRead_(end_ == "\r\n" || end_ == "\n") {}
 
   // Puts text and a record end; false, with nothing put, when they do not fit.
   bool Put(const TPlainLine& line, std::string_view text) {
     const std::size_t size = text.size() + end_.size();
     if (used_ + RunLength() + size > room_.size()) return false;
-    const bool asRead = line.Raw.size() == size && line.Raw.substr(text.size()) == end_;
-    if (!asRead) {
+    if (!AsRead(line, text)) {
       CopyRun();
       Append(text);
       Append(end_);
@@ -61,6 +59,12 @@ class TRoomWriter {
   }
 
  private:
+  // Whether the output of the line is its input bytes: nothing trimmed, and
+  // the terminator read (LF, or CR LF) is the record end written.
+  bool AsRead(const TPlainLine& line, std::string_view text) const {
+    return endAsRead_ && text.size() == line.Text.size() && line.Raw.size() == text.size() + end_.size();
+  }
+
   std::size_t RunLength() const { return static_cast<std::size_t>(runEnd_ - runBegin_); }
 
   void Append(std::string_view bytes) {
@@ -75,6 +79,7 @@ class TRoomWriter {
 
   std::span<char> room_;
   std::string_view end_;
+  bool endAsRead_;  // the record end is one a plain line can end with
   std::size_t used_ = 0;
   const char* runBegin_ = nullptr;
   const char* runEnd_ = nullptr;
@@ -89,7 +94,7 @@ void TPlainCopy::CopyAhead(TCullTally& tally, char nullMode) {
   const std::size_t count = PeekPlainLines(lines_);
   taken_ = 0;
   TRoomWriter writer;
-  std::optional<Cmd> lastCommand;
+  Cmd lastCommand = Cmd::Undetermined;  // the command of the last record put in the room
   for (std::size_t i = 0; i < count; ++i) {
     const std::string_view text = lines_[i].Text.substr(0, TrimmedLength(lines_[i].Text));
     if (text.empty() && !tally.NullLinePasses(nullMode)) continue;
@@ -105,11 +110,11 @@ void TPlainCopy::CopyAhead(TCullTally& tally, char nullMode) {
     Take(i + 1);
     text.empty() ? RunMainWithoutText() : RunMainWithText(Eng().Record);
     writer.Commit();  // nothing put since: takes the room left after that write
-    lastCommand.reset();
+    lastCommand = Cmd::Undetermined;
   }
   writer.Commit();
   Take(count);
-  if (lastCommand) ClaimCommand(*lastCommand);
+  if (lastCommand != Cmd::Undetermined) ClaimCommand(lastCommand);
 }
 
 void TPlainCopy::Take(std::size_t end) {
