@@ -15,10 +15,10 @@
 #include <cstring>
 #include <filesystem>
 #include <utility>
-#include <vector>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
+#include "engine/io_buffer.h"
 #include "engine/writer.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
@@ -33,7 +33,7 @@ constexpr std::size_t kReadBlockSize = 1024 * 1024;
 
 struct TInputFile {
   std::FILE* File = nullptr;
-  std::vector<char> Buffer;
+  TIoBuffer Buffer;
   std::size_t Fill = 0;
   std::size_t Pos = 0;
 };
@@ -271,7 +271,7 @@ void OpenInput(const std::string& given) {
     RaiseEngineError(kErrFileProblem, "Could not open " + eng.ActualIFN, SystemErrorText(error));
   TInputFile& in = In();
   in.File = file;
-  if (in.Buffer.size() != kReadBlockSize) in.Buffer.resize(kReadBlockSize);
+  in.Buffer.Resize(kReadBlockSize);
   eng.InputFileSize = FileSize(file);
   eng.InputFileBytes = std::to_string(eng.InputFileSize);
   eng.EndOfInput = eng.InputFileSize == 0;

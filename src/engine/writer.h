@@ -41,10 +41,10 @@ void OutNull();
 
 // For a caller that writes many records at once: the free part of the
 // output buffer (empty for "None" output), and CommitOutput(n) makes its
-// first n bytes output, counted. Bytes that fit in the room are where
-// separate writes would have put them, so a caller that falls back to the
-// writes above for the first record that does not fit flushes at the same
-// byte as they do.
+// first n bytes output, counted. The writes above flush only when a byte
+// finds the buffer full, so a caller that puts whole records in the room
+// and hands the first record that does not fit to them flushes at the same
+// byte, and fails at the same record, as they would.
 std::span<char> OutputRoom();
 void CommitOutput(std::size_t n);
 // The record end OutEnd writes: CR LF, LF, CR or a zero byte.
