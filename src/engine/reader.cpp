@@ -29,7 +29,7 @@ namespace gleaner {
 
 namespace {
 
-constexpr std::size_t kReadBlockSize = 1024 * 1024;
+constexpr std::size_t kReadBlockSize = 256 * 1024;
 
 struct TInputFile {
   std::FILE* File = nullptr;

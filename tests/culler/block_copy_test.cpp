@@ -17,7 +17,7 @@
 namespace gleaner::testing {
 namespace {
 
-constexpr std::size_t kBlock = 1024 * 1024;  // the reader's block, for inputs that cross it
+constexpr std::size_t kBlock = 256 * 1024;  // the reader's block, for inputs that cross it
 
 struct TRunState {
   std::string Output;
