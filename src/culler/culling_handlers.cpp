@@ -62,34 +62,36 @@ void TCullingHandlers::TaskInit() {
   controls_ = ReadControls(eng.OptionZ);
   keep_.Build(eng.OptionX, "Keep", controls_.KeepRegExp, controls_.KeepMatchCase);
   delete_.Build(eng.OptionY, "Delete", controls_.DeleteRegExp, controls_.DeleteMatchCase);
-  textLinesIn_ = textLinesOut_ = nullLinesIn_ = nullLinesOut_ = 0;
+  tally_ = TCullTally();
+  blockCopy_ = blockCopyAllowed_ && !ScriptActive() && !keep_.Present() && !delete_.Present();
 }
 
 void TCullingHandlers::FileInit() {
   LogBlank();
   LogLabel("Input file", Eng().ActualIFN);
   fileHeaderPending_ = true;
-  lastOutputWasNull_ = false;
+  tally_.LastOutputWasNull = false;
 }
 
 void TCullingHandlers::Main() {
   std::string& record = Eng().Record;
-  record.erase(record.find_last_not_of(' ') + 1);  // npos + 1 == 0: a blank record empties
+  record.resize(TrimmedLength(record));
   upperReady_ = false;
   if (record.empty()) {
     NullLine();
   } else {
-    ++textLinesIn_;
+    ++tally_.TextLinesIn;
     if (Listed(keep_, true) && !Listed(delete_, false)) KeepTextLine();
   }
+  if (blockCopy_ && !fileHeaderPending_) plainCopy_.CopyAhead(tally_, controls_.NullMode);
 }
 
 void TCullingHandlers::TaskDone() {
   LogHeading("Results");
-  LogLabel("Null Lines In", std::to_string(nullLinesIn_));
-  LogLabel("Null Lines Out", std::to_string(nullLinesOut_));
-  LogLabel("Text Lines In", std::to_string(textLinesIn_));
-  LogLabel("Text Lines Out", std::to_string(textLinesOut_));
+  LogLabel("Null Lines In", std::to_string(tally_.NullLinesIn));
+  LogLabel("Null Lines Out", std::to_string(tally_.NullLinesOut));
+  LogLabel("Text Lines In", std::to_string(tally_.TextLinesIn));
+  LogLabel("Text Lines Out", std::to_string(tally_.TextLinesOut));
   keep_.Release();
   delete_.Release();
 }
@@ -113,21 +115,12 @@ const std::string& TCullingHandlers::UpperRecord() {
 // end the record (NextRecord) before control comes back here.
 void TCullingHandlers::KeepTextLine() {
   WriteFileHeader();
-  ++textLinesOut_;
-  lastOutputWasNull_ = false;
+  tally_.TextLineKept();
   RunMainWithText(Eng().Record);
 }
 
 void TCullingHandlers::NullLine() {
-  ++nullLinesIn_;
-  if (controls_.NullMode == 'S') {
-    if (lastOutputWasNull_) return;
-    lastOutputWasNull_ = true;
-  } else if (controls_.NullMode != 'K') {
-    return;
-  }
-  ++nullLinesOut_;
-  RunMainWithoutText();
+  if (tally_.NullLinePasses(controls_.NullMode)) RunMainWithoutText();
 }
 
 // Written before a file's first kept text line; the header lines are not counted.

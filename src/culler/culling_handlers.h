@@ -4,7 +4,8 @@
 // list (OptionX) and the delete list (OptionY); Main trims each record's
 // trailing spaces and hands the lines that pass both lists to the script's
 // Main step, or straight to the output without a script; TaskDone logs the
-// line counts. The handlers write to the processing log, so the run must
+// line counts. Without a script and lists, the plain lines that follow a
+// record in the read block are copied in one go (plain_copy.h). The handlers write to the processing log, so the run must
 // start it (BeginRun(true)).
 //
 //   TCullingHandlers handlers;
@@ -19,6 +20,8 @@
 
 #include "culler/cull_controls.h"
 #include "culler/cull_list.h"
+#include "culler/cull_tally.h"
+#include "culler/plain_copy.h"
 #include "script/gleaner_script.h"
 
 namespace gleaner {
@@ -33,6 +36,10 @@ class TCullingHandlers : public TRunHandlers {
   void FileDone() override {}
   void TaskDone() override;
 
+  // The block copy is on unless switched off here; off, every record takes
+  // the record-at-a-time path (the tests hold the two against each other).
+  void AllowBlockCopy(bool allowed) { blockCopyAllowed_ = allowed; }
+
  private:
   // Whether the record passes the list; an absent list gives absentResult.
   bool Listed(const TCullList& list, bool absentResult);
@@ -45,11 +52,10 @@ class TCullingHandlers : public TRunHandlers {
   TCullList keep_;
   TCullList delete_;
   bool fileHeaderPending_ = false;
-  bool lastOutputWasNull_ = false;
-  std::int64_t textLinesIn_ = 0;
-  std::int64_t textLinesOut_ = 0;
-  std::int64_t nullLinesIn_ = 0;
-  std::int64_t nullLinesOut_ = 0;
+  TCullTally tally_;
+  TPlainCopy plainCopy_;
+  bool blockCopyAllowed_ = true;
+  bool blockCopy_ = false;  // this run copies plain lines in blocks
 
   std::array<char, 256> upper_{};  // the code page's upper case of every byte
   std::string upperRecord_;        // the current record upper-cased, reused

@@ -44,6 +44,11 @@
 //
 //   Compare("10", "#<", "9", "IgnoreCase")  -> false (numbers); with "<", true (text)
 //
+// A plain copy takes whole runs of lines the record reader would deliver as
+// they stand (plain_lines.h, with the reader's and writer's block access):
+//
+//   std::size_t n = ScanPlainLines(block, 0, kMaxLineLength, lines);
+//
 // Keywords that stand in file boxes ("None", "Clipboard") come from
 // keywords.h. The remaining engine headers (Calc, CSV, lookup files, field
 // and file commands) serve the script layer's command handlers only.
@@ -59,6 +64,7 @@
 #include "engine/lookup_reader.h"
 #include "engine/parse.h"
 #include "engine/pattern_matcher.h"
+#include "engine/plain_lines.h"
 #include "engine/process_log.h"
 #include "engine/reader.h"
 #include "engine/scan_commands.h"

@@ -3,19 +3,22 @@
 // so a line costs one pass over its bytes. Record and PreviousRecord swap
 // their storage instead of copying, so after the first lines no record
 // allocates. BytesConsumed counts every byte taken, terminators and dropped
-// bytes included, exactly as a byte-by-byte reader would.
+// bytes included, exactly as a byte-by-byte reader would. A plain copy takes
+// whole runs of plain lines from the block at once (PeekPlainLines,
+// TakePlainLines); the counters then move as if each had been read alone.
 #include "engine/reader.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <utility>
-#include <vector>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
+#include "engine/io_buffer.h"
 #include "engine/writer.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
@@ -30,7 +33,7 @@ constexpr std::size_t kReadBlockSize = 256 * 1024;
 
 struct TInputFile {
   std::FILE* File = nullptr;
-  std::vector<char> Buffer;
+  TIoBuffer Buffer;
   std::size_t Fill = 0;
   std::size_t Pos = 0;
 };
@@ -176,14 +179,17 @@ std::int64_t FileSize(std::FILE* file) {
   return size < 0 ? 0 : size;
 }
 
+bool IsPlainCount(const std::string& count) {
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  return !count.empty() && count.size() <= 9 && (count[0] != '0' || count.size() == 1) &&
+         std::all_of(count.begin(), count.end(), isDigit);
+}
+
 // RecordCount + 1. Plain counts below a billion are stepped in place; any
 // other text (a sign, leading zeros, non-digits a script stored) takes the
 // checked route with its errors.
 void IncrementRecordCount(std::string& count) {
-  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-  const bool plain = !count.empty() && count.size() <= 9 && (count[0] != '0' || count.size() == 1) &&
-                     std::all_of(count.begin(), count.end(), isDigit);
-  if (!plain) {
+  if (!IsPlainCount(count)) {
     count = AddIntText(count, '+', "1");
     return;
   }
@@ -195,6 +201,19 @@ void IncrementRecordCount(std::string& count) {
     count[i] = '0';
   }
   count.insert(count.begin(), '1');
+}
+
+// RecordCount + records, the same text as that many single steps.
+void AddToRecordCount(std::string& count, std::size_t records) {
+  if (!IsPlainCount(count)) {
+    for (std::size_t i = 0; i < records; ++i) IncrementRecordCount(count);
+    return;
+  }
+  std::uint64_t value = 0;
+  std::from_chars(count.data(), count.data() + count.size(), value);
+  char digits[24];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value + records);
+  count.assign(digits, result.ptr);
 }
 
 void ResetInputState() {
@@ -252,7 +271,7 @@ void OpenInput(const std::string& given) {
     RaiseEngineError(kErrFileProblem, "Could not open " + eng.ActualIFN, SystemErrorText(error));
   TInputFile& in = In();
   in.File = file;
-  if (in.Buffer.size() != kReadBlockSize) in.Buffer.resize(kReadBlockSize);
+  in.Buffer.Resize(kReadBlockSize);
   eng.InputFileSize = FileSize(file);
   eng.InputFileBytes = std::to_string(eng.InputFileSize);
   eng.EndOfInput = eng.InputFileSize == 0;
@@ -282,6 +301,35 @@ bool ReadNextData() {
       break;
   }
   RaiseEngineError(kErrInternal, "ReadNextData", std::to_string(static_cast<int>(eng.InputType)));
+}
+
+std::size_t PeekPlainLines(std::span<TPlainLine> out) {
+  const TEngineState& eng = Eng();
+  const TInputFile& in = In();
+  if (eng.InputIsNone || (eng.InputType != FileType::Text && eng.InputType != FileType::TextLF)) return 0;
+  const std::size_t minimumLength = static_cast<std::size_t>(std::max<std::int32_t>(EngineInfo().CfgRecLen, 0));
+  const std::string_view ahead(in.Buffer.data() + in.Pos, in.Fill - in.Pos);
+  return ScanPlainLines(ahead, minimumLength, static_cast<std::size_t>(kMaxLineLength), out);
+}
+
+void TakePlainLines(std::span<const TPlainLine> lines) {
+  if (lines.empty()) return;
+  TEngineState& eng = Eng();
+  TInputFile& in = In();
+  const char* from = in.Buffer.data() + in.Pos;
+  const std::string_view last = lines.back().Raw;
+  if (lines.front().Raw.data() != from || last.data() + last.size() > in.Buffer.data() + in.Fill)
+    RaiseEngineError(kErrInternal, "TakePlainLines", "The lines are not the ones ahead");
+  const auto taken = static_cast<std::size_t>(last.data() + last.size() - from);
+  in.Pos += taken;
+  eng.BytesConsumed += static_cast<std::int64_t>(taken);
+  AddToRecordCount(eng.RecordCount, lines.size());
+  if (lines.size() == 1) {
+    std::swap(eng.PreviousRecord, eng.Record);
+  } else {
+    eng.PreviousRecord.assign(lines[lines.size() - 2].Text);
+  }
+  eng.Record.assign(lines.back().Text);
 }
 
 void CloseInput() {

@@ -5,11 +5,14 @@
 // BINARY records are CfgRecLen bytes.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "engine/engine_state.h"
+#include "engine/plain_lines.h"
 
 namespace gleaner {
 
@@ -31,6 +34,16 @@ std::string DefaultInputName();
 void OpenInput(const std::string& spec);
 // Reads the next record; false at the end of the input.
 bool ReadNextData();
+// Bulk reading for a caller that copies plain records itself. PeekPlainLines
+// fills out with the complete lines ahead in the read block that
+// ReadNextData would deliver as they stand (TEXT and TEXTLF input; see
+// plain_lines.h), without taking them; the views stay valid until the next
+// read. TakePlainLines then takes the first of them, in order, as that many
+// ReadNextData calls would: the record count and the bytes consumed grow,
+// Record holds the last line's text and PreviousRecord the one before it
+// (with one line, what Record held).
+std::size_t PeekPlainLines(std::span<TPlainLine> out);
+void TakePlainLines(std::span<const TPlainLine> lines);
 // Closes the input file if one is open.
 void CloseInput();
 bool InputIsOpen();

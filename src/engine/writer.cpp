@@ -13,11 +13,11 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
+#include "engine/io_buffer.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
@@ -32,7 +32,7 @@ constexpr char kCtrlZ = 26;
 
 struct TOutputFile {
   std::FILE* File = nullptr;
-  std::vector<char> Buffer;
+  TIoBuffer Buffer;
   std::size_t Fill = 0;
   bool Failed = false;  // a write failed and was reported
 };
@@ -149,17 +149,27 @@ void OpenOutputFile(bool appending) {
   out.File = file;
   out.Fill = 0;
   out.Failed = false;
-  if (out.Buffer.size() != kOutputBufferSize) out.Buffer.resize(kOutputBufferSize);
+  out.Buffer.Resize(kOutputBufferSize);
 }
 
-// Buffers bytes (counted by the caller); a write too large for the buffer
-// goes straight to the file.
+// Buffers bytes (counted by the caller). The buffer is filled to the last
+// byte before it is flushed, so every write but the last starts at a
+// multiple of the buffer size in the file (page-aligned copies in the
+// kernel), whatever the sizes of the pieces; whole buffers' worth of a large
+// piece go straight to the file.
 void PutBytes(std::string_view bytes) {
   TOutputFile& out = Out();
   if (out.File == nullptr) RaiseEngineError(kErrInternal, "Output file not open", "WriteOutputBytes");
-  if (out.Fill + bytes.size() > out.Buffer.size()) {
+  const std::size_t capacity = out.Buffer.size();
+  while (bytes.size() > capacity - out.Fill) {
+    const std::size_t room = capacity - out.Fill;
+    std::memcpy(out.Buffer.data() + out.Fill, bytes.data(), room);
+    out.Fill = capacity;
+    bytes.remove_prefix(room);
     FlushOutput();
-    if (bytes.size() >= out.Buffer.size()) return WriteThrough(bytes.data(), bytes.size());
+    const std::size_t whole = bytes.size() - bytes.size() % capacity;
+    WriteThrough(bytes.data(), whole);
+    bytes.remove_prefix(whole);
   }
   std::memcpy(out.Buffer.data() + out.Fill, bytes.data(), bytes.size());
   out.Fill += bytes.size();
@@ -290,6 +300,21 @@ void OutNull() {
   }
   SetInternalCallMark(false);
 }
+
+std::span<char> OutputRoom() {
+  TOutputFile& out = Out();
+  if (Eng().OutputIsNone || out.File == nullptr) return {};
+  return {out.Buffer.data() + out.Fill, out.Buffer.size() - out.Fill};
+}
+
+void CommitOutput(std::size_t n) {
+  TOutputFile& out = Out();
+  if (n > OutputRoom().size()) RaiseEngineError(kErrInternal, "CommitOutput", std::to_string(n));
+  out.Fill += n;
+  CountBytes(Eng(), n);
+}
+
+std::string_view OutputRecordEnd() { return RecordEnd(Eng().OutputType); }
 
 void FlushOutput() {
   TOutputFile& out = Out();

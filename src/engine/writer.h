@@ -39,6 +39,17 @@ void OutEnd(std::string_view value);
 // The OutNull command: one record end.
 void OutNull();
 
+// For a caller that writes many records at once: the free part of the
+// output buffer (empty for "None" output), and CommitOutput(n) makes its
+// first n bytes output, counted. The writes above flush only when a byte
+// finds the buffer full, so a caller that puts whole records in the room
+// and hands the first record that does not fit to them flushes at the same
+// byte, and fails at the same record, as they would.
+std::span<char> OutputRoom();
+void CommitOutput(std::size_t n);
+// The record end OutEnd writes: CR LF, LF, CR or a zero byte.
+std::string_view OutputRecordEnd();
+
 // Every byte written so far reaches the file. Errors: kind 15.
 void FlushOutput();
 // Flushes and closes the output file if open. Errors: kind 15.
