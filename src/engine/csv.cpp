@@ -262,15 +262,36 @@ void AddField(const CallText& call, char kind, std::string_view value) {
   Eng().Csv.Record.append(separator).append(field);
 }
 
-// The mode word's letter, read unless the plan holds it.
-char ModeKind(std::string_view word, TCsvModePlan* plan) {
-  if (plan != nullptr && plan->Kind != 0 && plan->Word == word) return plan->Kind;
+// The mode word's letter, read unless the plan holds it. A fixed mode that
+// names its word always gives the word the plan holds.
+char ModeKind(std::string_view word, TCsvModePlan& plan) {
+  const bool sameWord = (plan.FixedMode && !plan.UsesDefault) || plan.Word == word;
+  if (plan.Kind != 0 && sameWord) return plan.Kind;
   const char kind = SingleOption(word, kModeLetters, kModeWords);
-  if (plan != nullptr) {
-    plan->Word.assign(word);
-    plan->Kind = kind;
-  }
+  plan.Word.assign(word);
+  plan.Kind = kind;
   return kind;
+}
+
+// Takes the mode apart into plan, unless plan holds it already: the on
+// flag, "..." (make the word the default) and the word itself, which
+// ModeKind reads. Taking apart never fails.
+std::string_view SplitMode(std::string_view mode, TCsvModePlan& plan) {
+  if (plan.Ready && (plan.FixedMode || plan.Mode == mode)) return mode.substr(plan.WordStart, plan.WordLength);
+  std::string_view m = mode;
+  plan.Sign = !m.empty() && (m.front() == '+' || m.front() == '-') ? m.front() : 0;
+  if (plan.Sign != 0) m.remove_prefix(1);
+  // "Quoted..." adds a quoted field and makes Quoted the default from now on.
+  const std::size_t dots = m.find("...");
+  plan.SetsDefault = dots != std::string_view::npos && dots > 0;
+  plan.UsesDefault = m.empty() || dots == 0;
+  if (plan.SetsDefault) m = m.substr(0, dots);
+  if (plan.UsesDefault) m = {};
+  plan.WordStart = plan.Sign != 0 ? 1 : 0;
+  plan.WordLength = m.size();
+  plan.Mode.assign(mode);
+  plan.Ready = true;
+  return m;
 }
 
 }  // namespace
@@ -279,18 +300,13 @@ void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
   ClaimCommand(Cmd::OutCSV);
   TCsvState& csv = Eng().Csv;
   const CallText call{value, mode};
-  std::string_view m = mode;
-  if (!m.empty() && (m.front() == '+' || m.front() == '-')) {
-    csv.On = m.front() == '+';
-    m.remove_prefix(1);
-  }
-  // "Quoted..." adds a quoted field and makes Quoted the default from now on.
-  const std::size_t dots = m.find("...");
-  const bool setsDefault = dots != std::string_view::npos && dots > 0;
-  if (m.empty() || dots == 0) m = csv.DefaultMode;
-  if (setsDefault) m = m.substr(0, dots);
-  // m may view the default mode, which Init changes: it is not read after this.
-  const char kind = ModeKind(m, plan);
+  TCsvModePlan once;
+  TCsvModePlan& use = plan != nullptr ? *plan : once;
+  const std::string_view word = SplitMode(mode, use);
+  if (use.Sign != 0) csv.On = use.Sign == '+';
+  const bool setsDefault = use.SetsDefault;
+  // The default mode is read here: Init changes it.
+  const char kind = ModeKind(use.UsesDefault ? std::string_view(csv.DefaultMode) : word, use);
   switch (kind) {
     case 'I':
       return Init(value);

@@ -56,8 +56,8 @@ std::string_view SearchText(std::string_view source) {
 }
 
 bool PlanFits(const TParsePlan& plan, const TParseCall& call, bool parseMode) {
-  return plan.Ready && plan.ParseMode == parseMode && plan.From == call.From && plan.To == call.To &&
-         plan.Control == call.Control;
+  if (!plan.Ready || plan.ParseMode != parseMode) return false;
+  return plan.FixedTexts || (plan.From == call.From && plan.To == call.To && plan.Control == call.Control);
 }
 
 // Reads the call's decapsulators and control setting into read, find

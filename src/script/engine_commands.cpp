@@ -103,11 +103,21 @@ TCommandPlan& PlanOf(TScriptLine& line) {
   return *line.Plan;
 }
 
+// Whether the parameters from first on are all fixed (or none are given):
+// a plan then reads their texts once and never compares them again.
+bool FixedFrom(TScriptLine& line, int first) {
+  for (TParm* p = ParmAt(line, first); p != nullptr; p = p->Next) {
+    if (!p->Fixed()) return false;
+  }
+  return true;
+}
+
 // OutCSV, Que and ScanFollow only read their first parameter, so its range
 // and step apply as for any value. A single value is handed over as it
 // stands, unless it lies in the CSV record itself.
 void OutCsvCommand(TScriptLine& line) {
   TCsvModePlan* plan = &PlanOf(line).CsvMode;
+  if (!plan->Ready) plan->FixedMode = FixedFrom(line, 2);
   const std::string_view first = Arg(line, 1);
   const std::string& record = Eng().Csv.Record;
   const std::less_equal<const char*> notAfter;
@@ -123,11 +133,12 @@ void OutCsvCommand(TScriptLine& line) {
 
 void ParseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
+  if (!plan.Parse.Ready) plan.Parse.FixedTexts = FixedFrom(line, 2);
   std::string& source = VarArg(line, 1);
   TDetached detach(source);
   ParseRoutine(source, detach(Arg(line, 2)), detach(ValueOr(line, 3, {})), plan.Result,
                detach(ValueOr(line, 4, kParseDefaultControl)), &plan.Parse);
-  SetTarget(line, plan.Result);
+  MoveToTarget(line, plan.Result);
 }
 
 void ScanPosnCommand(TScriptLine& line) {
@@ -245,8 +256,8 @@ bool DispatchEngineCommand(TScriptLine& line) {
   }
   command->Run(line);
   // What a command set grows at most once past the limit before it is caught.
-  if (line.Target != nullptr) CheckValueLength(line.Target->Value->Value().size(), CommandName(line.Command));
-  if (line.FirstParm != nullptr) CheckValueLength(line.FirstParm->Value->Value().size(), CommandName(line.Command));
+  if (line.Target != nullptr) CheckValueLength(line.Target->Value->Value().size(), line.Command);
+  if (line.FirstParm != nullptr) CheckValueLength(line.FirstParm->Value->Value().size(), line.Command);
   return true;
 }
 

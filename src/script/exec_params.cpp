@@ -38,12 +38,22 @@ std::string_view JoinArgs(TScriptLine& line, int from) {
   for (TParm* p = line.FirstParm; p != nullptr; p = p->Next, ++n) {
     if (n < from) continue;
     const std::string_view value = ParameterValue(*p);
-    CheckValueLength(joined.size() + value.size(), CommandName(line.Command));
+    CheckValueLength(joined.size() + value.size(), line.Command);
     joined.append(value);
   }
   return joined;
 }
 
 void SetTarget(TScriptLine& line, std::string_view value) { line.Target->Value->ValueRef->assign(value); }
+
+// Special variables keep their owners' storage: the engine may hold on to it.
+void MoveToTarget(TScriptLine& line, std::string& result) {
+  TValue& target = *line.Target->Value;
+  if (target.ValueRef == &target.OwnValue) {
+    target.OwnValue.swap(result);
+  } else {
+    target.ValueRef->assign(result);
+  }
+}
 
 }  // namespace gleaner

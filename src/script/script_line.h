@@ -36,6 +36,11 @@ struct TParm {
   std::int32_t RangeEnd = 0;
   TParm* Next = nullptr;
   std::string Scratch;          // holds a stepped value between reads (no allocation per line)
+
+  // A literal without a step reads as the same text on every run of its
+  // line: each literal is a value of its own, which only a command that
+  // writes its own first parameter could change.
+  bool Fixed() const { return Kind == ElemKind::Literal && Step == 0; }
 };
 
 struct TScriptLine {
