@@ -8,8 +8,11 @@
 // field is cut to nothing and never padded, whatever was set before.
 #include "engine/csv.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
+#include <optional>
 #include <limits>
 
 #include "engine/char_commands.h"
@@ -231,18 +234,43 @@ bool TextInside(std::string_view text, const std::string& owner) {
   return !text.empty() && !before(text.data(), begin) && before(text.data(), begin + owner.capacity());
 }
 
-// A field holding no quote character goes in as it is, without a copy.
+// Appends the pieces after one growth check; the pieces of a field are
+// mostly a character or two (separator, quotes), put in without a call.
+void AppendPieces(std::string& to, std::initializer_list<std::string_view> pieces) {
+  std::size_t total = to.size();
+  for (const std::string_view piece : pieces) total += piece.size();
+  if (total > to.capacity()) to.reserve(std::max(total, 2 * to.capacity()));
+  for (const std::string_view piece : pieces) {
+    if (piece.size() == 1) {
+      to.push_back(piece.front());
+    } else if (!piece.empty()) {
+      to.append(piece);
+    }
+  }
+}
+
+// A field holding no quote character goes in as it is, without a copy. The
+// quote character is one character or none; a blank one is never doubled.
 void AddQuoted(const CallText& call, std::string_view field, std::string_view separator) {
   TCsvState& csv = Eng().Csv;
+  const std::string_view quote = csv.QuoteChar;
   std::string doubled;
-  if (csv.QuoteChar != " " && field.find(csv.QuoteChar) != std::string_view::npos) {
+  if (quote.size() == 1 && quote.front() != ' ' && field.find(quote.front()) != std::string_view::npos) {
     doubled.assign(field);
     ReplaceAll(doubled, csv.QuoteChar, csv.QuoteChar + csv.QuoteChar, '1');
     field = doubled;
   }
-  CheckRecordRoom(call,
-                  static_cast<std::int64_t>(separator.size() + 2 * csv.QuoteChar.size() + field.size()));
-  csv.Record.append(separator).append(csv.QuoteChar).append(field).append(csv.QuoteChar);
+  CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + 2 * quote.size() + field.size()));
+  AppendPieces(csv.Record, {separator, quote, field, quote});
+}
+
+// Puts in a field of the given kind, field being the value as it goes in.
+void PutField(const CallText& call, char kind, std::string_view value, std::string_view field) {
+  const std::string_view separator = TakeSeparator();
+  if (kind == 'N') return AddNulls(call, value, field, separator);
+  if (kind == 'Q') return AddQuoted(call, field, separator);
+  CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + field.size()));
+  AppendPieces(Eng().Csv.Record, {separator, field});
 }
 
 // Quoted, Unquoted and Nulls fields while the on flag is set. Without widths
@@ -250,16 +278,11 @@ void AddQuoted(const CallText& call, std::string_view field, std::string_view se
 // first, as the record grows under it.
 void AddField(const CallText& call, char kind, std::string_view value) {
   const TCsvState& csv = Eng().Csv;
-  const bool asGiven = kind != 'N' && csv.MaxWidth.empty() && csv.MinWidth.empty() &&
-                       !TextInside(value, csv.Record);
-  const std::string shaped =
-      asGiven ? std::string() : ShapedValue(call, kind == 'N' ? std::string_view() : value, kind);
-  const std::string_view field = asGiven ? value : std::string_view(shaped);
-  const std::string_view separator = TakeSeparator();
-  if (kind == 'N') return AddNulls(call, value, field, separator);
-  if (kind == 'Q') return AddQuoted(call, field, separator);
-  CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + field.size()));
-  Eng().Csv.Record.append(separator).append(field);
+  if (kind != 'N' && csv.MaxWidth.empty() && csv.MinWidth.empty() && !TextInside(value, csv.Record)) {
+    return PutField(call, kind, value, value);
+  }
+  const std::string shaped = ShapedValue(call, kind == 'N' ? std::string_view() : value, kind);
+  PutField(call, kind, value, shaped);
 }
 
 // The mode word's letter, read unless the plan holds it. A fixed mode that
@@ -300,8 +323,8 @@ void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
   ClaimCommand(Cmd::OutCSV);
   TCsvState& csv = Eng().Csv;
   const CallText call{value, mode};
-  TCsvModePlan once;
-  TCsvModePlan& use = plan != nullptr ? *plan : once;
+  std::optional<TCsvModePlan> once;
+  TCsvModePlan& use = plan != nullptr ? *plan : once.emplace();
   const std::string_view word = SplitMode(mode, use);
   if (use.Sign != 0) csv.On = use.Sign == '+';
   const bool setsDefault = use.SetsDefault;

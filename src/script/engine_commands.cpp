@@ -19,6 +19,7 @@
 #include "engine/scan_commands.h"
 #include "engine/writer.h"
 #include "script/compiler.h"
+#include "script/detached_values.h"
 #include "script/exec_state.h"
 #include "script/executor.h"
 
@@ -46,35 +47,6 @@ std::optional<std::string_view> OptionalArg(TScriptLine& line, int n) {
   if (n > line.ParmCount) return std::nullopt;
   return Arg(line, n);
 }
-
-// Parameter values handed together with a variable the operation changes are
-// copied first when they live in that variable's text (Change X X 'b').
-class TDetached {
- public:
-  explicit TDetached(const std::string& var) : var_(var) {}
-  std::string_view operator()(std::string_view v) {
-    const std::less<const char*> before;
-    const char* begin = var_.data();
-    const char* end = begin + var_.capacity();
-    if (v.empty() || before(v.data(), begin) || !before(v.data(), end)) return v;
-    std::string& copy = Copies()[used_++];
-    copy.assign(v);
-    return copy;
-  }
-  std::optional<std::string_view> operator()(std::optional<std::string_view> v) {
-    return v ? std::optional<std::string_view>((*this)(*v)) : std::nullopt;
-  }
-
- private:
-  // Shared by all, as operations never nest; kept, so copying allocates only at first.
-  static std::string* Copies() {
-    static std::string copies[4];  // no operation takes more than four values besides its variable
-    return copies;
-  }
-
-  const std::string& var_;
-  int used_ = 0;
-};
 
 // Runs op(var, detached args...) for an operation that changes var.
 template <typename Op, typename... Args>
@@ -131,14 +103,27 @@ void OutCsvCommand(TScriptLine& line) {
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
 }
 
+// Where a command builds the result it stores: straight in the target when
+// no parameter of the line reads the target's text, else in the plan's
+// buffer, copied to the target afterwards.
+std::string& ResultPlace(TScriptLine& line, TCommandPlan& plan) {
+  const std::string* target = line.Target->Value->ValueRef;
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
+    if (p->Value->ValueRef == target) return plan.Result;
+  }
+  return *line.Target->Value->ValueRef;
+}
+
+// The routine writes its result only once it has read everything else.
 void ParseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
   if (!plan.Parse.Ready) plan.Parse.FixedTexts = FixedFrom(line, 2);
   std::string& source = VarArg(line, 1);
+  std::string& result = ResultPlace(line, plan);
   TDetached detach(source);
-  ParseRoutine(source, detach(Arg(line, 2)), detach(ValueOr(line, 3, {})), plan.Result,
+  ParseRoutine(source, detach(Arg(line, 2)), detach(ValueOr(line, 3, {})), result,
                detach(ValueOr(line, 4, kParseDefaultControl)), &plan.Parse);
-  MoveToTarget(line, plan.Result);
+  if (&result == &plan.Result) SetTarget(line, result);
 }
 
 void ScanPosnCommand(TScriptLine& line) {

@@ -46,14 +46,4 @@ std::string_view JoinArgs(TScriptLine& line, int from) {
 
 void SetTarget(TScriptLine& line, std::string_view value) { line.Target->Value->ValueRef->assign(value); }
 
-// Special variables keep their owners' storage: the engine may hold on to it.
-void MoveToTarget(TScriptLine& line, std::string& result) {
-  TValue& target = *line.Target->Value;
-  if (target.ValueRef == &target.OwnValue) {
-    target.OwnValue.swap(result);
-  } else {
-    target.ValueRef->assign(result);
-  }
-}
-
 }  // namespace gleaner

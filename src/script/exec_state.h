@@ -45,9 +45,6 @@ std::string& VarArg(TScriptLine& line, int n);
 std::string_view JoinArgs(TScriptLine& line, int from = 1);
 // Stores a result into the line's target variable.
 void SetTarget(TScriptLine& line, std::string_view value);
-// Stores result into the target by exchanging their storage when the target
-// is a script variable (no copy); result is left holding anything.
-void MoveToTarget(TScriptLine& line, std::string& result);
 
 // Hands an error text to the reporter the interface installed, if any.
 void ReportError(const std::string& message);
