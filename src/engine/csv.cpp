@@ -11,8 +11,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
-#include <optional>
 #include <limits>
 
 #include "engine/char_commands.h"
@@ -235,18 +233,20 @@ bool TextInside(std::string_view text, const std::string& owner) {
 }
 
 // Appends the pieces after one growth check; the pieces of a field are
-// mostly a character or two (separator, quotes), put in without a call.
-void AppendPieces(std::string& to, std::initializer_list<std::string_view> pieces) {
-  std::size_t total = to.size();
-  for (const std::string_view piece : pieces) total += piece.size();
-  if (total > to.capacity()) to.reserve(std::max(total, 2 * to.capacity()));
-  for (const std::string_view piece : pieces) {
-    if (piece.size() == 1) {
-      to.push_back(piece.front());
-    } else if (!piece.empty()) {
-      to.append(piece);
-    }
+// mostly a character or none (separator, quotes), put in without a call.
+void AppendPiece(std::string& to, std::string_view piece) {
+  if (piece.size() == 1) {
+    to.push_back(piece.front());
+  } else if (!piece.empty()) {
+    to.append(piece);
   }
+}
+
+template <typename... Pieces>
+void AppendPieces(std::string& to, Pieces... pieces) {
+  const std::size_t total = (to.size() + ... + pieces.size());
+  if (total > to.capacity()) to.reserve(std::max(total, 2 * to.capacity()));
+  (AppendPiece(to, pieces), ...);
 }
 
 // A field holding no quote character goes in as it is, without a copy. The
@@ -261,7 +261,7 @@ void AddQuoted(const CallText& call, std::string_view field, std::string_view se
     field = doubled;
   }
   CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + 2 * quote.size() + field.size()));
-  AppendPieces(csv.Record, {separator, quote, field, quote});
+  AppendPieces(csv.Record, separator, quote, field, quote);
 }
 
 // Puts in a field of the given kind, field being the value as it goes in.
@@ -270,7 +270,7 @@ void PutField(const CallText& call, char kind, std::string_view value, std::stri
   if (kind == 'N') return AddNulls(call, value, field, separator);
   if (kind == 'Q') return AddQuoted(call, field, separator);
   CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + field.size()));
-  AppendPieces(Eng().Csv.Record, {separator, field});
+  AppendPieces(Eng().Csv.Record, separator, field);
 }
 
 // Quoted, Unquoted and Nulls fields while the on flag is set. Without widths
@@ -317,14 +317,11 @@ std::string_view SplitMode(std::string_view mode, TCsvModePlan& plan) {
   return m;
 }
 
-}  // namespace
-
-void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
+// OutCSV with the call site's plan, or one made for this call alone.
+void OutCsvPlanned(std::string_view value, std::string_view mode, TCsvModePlan& use) {
   ClaimCommand(Cmd::OutCSV);
   TCsvState& csv = Eng().Csv;
   const CallText call{value, mode};
-  std::optional<TCsvModePlan> once;
-  TCsvModePlan& use = plan != nullptr ? *plan : once.emplace();
   const std::string_view word = SplitMode(mode, use);
   if (use.Sign != 0) csv.On = use.Sign == '+';
   const bool setsDefault = use.SetsDefault;
@@ -344,6 +341,14 @@ void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
   if (!csv.On) return;
   if (setsDefault && kind != 'N') csv.DefaultMode = kind == 'Q' ? "Quoted" : "Unquoted";
   AddField(call, kind, value);
+}
+
+}  // namespace
+
+void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
+  if (plan != nullptr) return OutCsvPlanned(value, mode, *plan);
+  TCsvModePlan once;
+  OutCsvPlanned(value, mode, once);
 }
 
 std::string SplitCSV(std::string_view source, std::string_view newSeparator, std::string_view oldSeparator) {

@@ -3,6 +3,7 @@
 // where results go. The operations themselves live in the engine.
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "engine/calc.h"
 #include "engine/char_commands.h"
@@ -63,13 +64,6 @@ void Odb(TScriptLine& line) {
   OutEnd("|");
 }
 
-// Parameter n, or fallback when absent, as Arg gives it (here without an
-// optional in memory on the way, which stalls the hot commands).
-std::string_view ValueOr(TScriptLine& line, int n, std::string_view fallback) {
-  TParm* p = ParmAt(line, n);
-  return p != nullptr ? ParameterValue(*p) : fallback;
-}
-
 TCommandPlan& PlanOf(TScriptLine& line) {
   if (!line.Plan) line.Plan = std::make_shared<TCommandPlan>();
   return *line.Plan;
@@ -95,7 +89,7 @@ void OutCsvCommand(TScriptLine& line) {
   const std::less_equal<const char*> notAfter;
   const bool inRecord = notAfter(record.data(), first.data()) && notAfter(first.data(), record.data() + record.size());
   if (line.ParmCount <= 2 && !inRecord) {
-    OutCSV(first, ValueOr(line, 2, {}), plan);
+    OutCSV(first, Arg(line, 2, {}), plan);
     return;
   }
   std::string value(first);
@@ -121,8 +115,8 @@ void ParseCommand(TScriptLine& line) {
   std::string& source = VarArg(line, 1);
   std::string& result = ResultPlace(line, plan);
   TDetached detach(source);
-  ParseRoutine(source, detach(Arg(line, 2)), detach(ValueOr(line, 3, {})), result,
-               detach(ValueOr(line, 4, kParseDefaultControl)), &plan.Parse);
+  ParseRoutine(source, detach(Arg(line, 2)), detach(Arg(line, 3, {})), result,
+               detach(Arg(line, 4, kParseDefaultControl)), &plan.Parse);
   if (&result == &plan.Result) SetTarget(line, result);
 }
 

@@ -9,11 +9,10 @@
 #include <string_view>
 
 #include "commands/command_table.h"
+#include "script/values.h"
 
 namespace gleaner {
 
-class TValue;
-class TValueStore;
 struct TCommandPlan;
 
 // Element kinds shared by the lexer and the compiled parameters.
@@ -68,8 +67,14 @@ struct TScriptLine {
 // value of $NotDefined when it does not exist yet.
 void ResolveArrayElement(TParm& parm, TValueStore& store);
 
+// The text of a parameter with a range or a step (see ParameterValue).
+std::string_view ShapedParameterValue(TParm& parm);
+
 // The text a command receives for a parameter: range and step applied. The
 // view stays valid until the parameter or its variable changes.
-std::string_view ParameterValue(TParm& parm);
+inline std::string_view ParameterValue(TParm& parm) {
+  if (parm.RangeStart == 0 && parm.RangeEnd == 0 && parm.Step == 0) return parm.Value->Value();
+  return ShapedParameterValue(parm);
+}
 
 }  // namespace gleaner
