@@ -42,6 +42,10 @@ struct TEngineCommand {
   int MaxParms;  // more parameters: the operation is not called (0 = no limit)
   THandler Run;
   THandler Surplus = nullptr;  // what is stored instead when there are too many
+  // Never makes a value longer than one it was handed (Parse takes a piece
+  // of its source; OutCSV changes no parameter and no target, only its own
+  // record, which has a limit of its own), so no length check follows it.
+  bool Bounded = false;
 };
 
 std::optional<std::string_view> OptionalArg(TScriptLine& line, int n) {
@@ -171,7 +175,7 @@ const std::array kCommands = {
     TEngineCommand{Cmd::NextRecord, 0, [](TScriptLine&) { NextRecord(); }},
     TEngineCommand{Cmd::NextStep, 0, [](TScriptLine&) { NextStep(); }},
     TEngineCommand{Cmd::Odb, 0, Odb},
-    TEngineCommand{Cmd::OutCSV, 0, OutCsvCommand},
+    TEngineCommand{Cmd::OutCSV, 0, OutCsvCommand, nullptr, true},
     TEngineCommand{Cmd::OutEnd, 0, [](TScriptLine& l) { OutEnd(JoinArgs(l)); }},
     TEngineCommand{Cmd::OutNull, 0, [](TScriptLine&) { OutNull(); }},
     TEngineCommand{Cmd::Output, 0,
@@ -188,7 +192,7 @@ const std::array kCommands = {
                    [](TScriptLine& l) {
                      SetTarget(l, Padded(Arg(l, 1), Arg(l, 2), Arg(l, 3, "Right"), Arg(l, 4, " ")));
                    }},
-    TEngineCommand{Cmd::Parse, 4, ParseCommand},
+    TEngineCommand{Cmd::Parse, 4, ParseCommand, nullptr, true},
     TEngineCommand{Cmd::Que, 4,
                    [](TScriptLine& l) { SetTarget(l, Que(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
                    [](TScriptLine& l) { SetTarget(l, "Y"); }},
@@ -234,6 +238,7 @@ bool DispatchEngineCommand(TScriptLine& line) {
     return true;
   }
   command->Run(line);
+  if (command->Bounded) return true;
   // What a command set grows at most once past the limit before it is caught.
   if (line.Target != nullptr) CheckValueLength(line.Target->Value->Value().size(), line.Command);
   if (line.FirstParm != nullptr) CheckValueLength(line.FirstParm->Value->Value().size(), line.Command);

@@ -56,6 +56,7 @@ struct TScriptLine {
   TScriptLine* ElseLine = nullptr;   // block opener: its Else line
   TScriptLine* BlockEnd = nullptr;   // opener: its End/Again; Else: the End; Break/Continue: the Again
   std::int32_t InnerBlocks = 0;      // Break/Continue: blocks open inside the loop, closed before leaving
+  bool HasArrays = false;            // some parameter, target or If value is an Array element
   TScriptLine* Prev = nullptr;
   TScriptLine* Next = nullptr;
   // What the line's engine command read from its settings on its last run
