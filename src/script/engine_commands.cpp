@@ -124,6 +124,15 @@ void ParseCommand(TScriptLine& line) {
   if (&result == &plan.Result) SetTarget(line, result);
 }
 
+// One value is stored straight from where it lives, without the join
+// buffer on the way; assign copes with a value that is part of the target.
+void AssignCommand(TScriptLine& line) {
+  if (line.ParmCount != 1) return SetTarget(line, JoinArgs(line));
+  const std::string_view value = ParameterValue(*line.FirstParm);
+  CheckValueLength(value.size(), line.Command);
+  SetTarget(line, value);
+}
+
 void ScanPosnCommand(TScriptLine& line) {
   const TScanPosnResult r = ScanPosn(Arg(line, 3), Arg(line, 5, "Any IgnoreCase"), Arg(line, 4));
   SetSuccess(r.Found);
@@ -140,7 +149,7 @@ void SetFromFileCommand(TScriptLine& line) {
 
 
 const std::array kCommands = {
-    TEngineCommand{Cmd::Assign, 0, [](TScriptLine& l) { SetTarget(l, JoinArgs(l)); }},
+    TEngineCommand{Cmd::Assign, 0, AssignCommand},
     TEngineCommand{Cmd::AlphaNumPatt, 2, [](TScriptLine& l) { SetTarget(l, AlphaNumPatt(Arg(l, 1), OptionalArg(l, 2))); }},
     TEngineCommand{Cmd::Calc, 0, [](TScriptLine& l) { SetTarget(l, Calc(Arg(l, 1), Arg(l, 2), Arg(l, 3))); }},
     TEngineCommand{Cmd::CalcReal, 4,

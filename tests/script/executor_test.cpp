@@ -299,5 +299,22 @@ TEST_F(ScriptRun, LiteralSettingsAgreeWithSettingsInVariables) {
   EXPECT_EQ(outcome(variables), output);
 }
 
+// One value assigned straight against the same through the join of two
+// (the second empty): a range of the target itself, a step, a special
+// variable, the target assigned to itself.
+TEST_F(ScriptRun, SingleValueAssignmentsAgreeWithJoins) {
+  const std::string single =
+      "X = $Data\nX = X[2 9]\nOutput X '|'\nY = X\nY = Y\nOutput Y '|'\nN = $ReadLines\nN = N+\n"
+      "Output N '|'\n$Data = X[3]\nOutEnd $Data\n";
+  std::string joined;
+  for (std::size_t at = 0, end; (end = single.find('\n', at)) != std::string::npos; at = end + 1) {
+    const std::string line = single.substr(at, end - at);
+    joined += line + (line.find(" = ") != std::string::npos ? " ''\n" : "\n");
+  }
+  const std::string input = "abcdefghijk\r\n\r\nxy\r\n";
+  EXPECT_EQ(Run(single, input), "bcdefghi|bcdefghi|2|d\r\n||3|\r\n" "y|y|4|\r\n");
+  EXPECT_EQ(Run(joined, input), Run(single, input));
+}
+
 }  // namespace
 }  // namespace gleaner
