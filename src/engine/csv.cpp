@@ -170,7 +170,12 @@ void Init(std::string_view value) {
   csv.FirstField = true;
   csv.Record.clear();
   csv.On = true;
-  csv.Separator = value.empty() ? csv.DefaultSeparator : MapSeparator(value);
+  // Two statements, not one "?:", which would copy the default separator first.
+  if (value.empty()) {
+    csv.Separator = csv.DefaultSeparator;
+  } else {
+    csv.Separator = MapSeparator(value);
+  }
   csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
 }
 
@@ -233,8 +238,9 @@ bool TextInside(std::string_view text, const std::string& owner) {
 }
 
 // Appends the pieces after one growth check; the pieces of a field are
-// mostly a character or none (separator, quotes), put in without a call.
-void AppendPiece(std::string& to, std::string_view piece) {
+// mostly a character or none (separator, quotes), put in without a call
+// (left to itself, the compiler calls AppendPiece for every piece).
+[[gnu::always_inline]] inline void AppendPiece(std::string& to, std::string_view piece) {
   if (piece.size() == 1) {
     to.push_back(piece.front());
   } else if (!piece.empty()) {
