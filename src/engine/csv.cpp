@@ -8,6 +8,7 @@
 // field is cut to nothing and never padded, whatever was set before.
 #include "engine/csv.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <limits>
@@ -169,7 +170,12 @@ void Init(std::string_view value) {
   csv.FirstField = true;
   csv.Record.clear();
   csv.On = true;
-  csv.Separator = value.empty() ? csv.DefaultSeparator : MapSeparator(value);
+  // Two statements, not one "?:", which would copy the default separator first.
+  if (value.empty()) {
+    csv.Separator = csv.DefaultSeparator;
+  } else {
+    csv.Separator = MapSeparator(value);
+  }
   csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
 }
 
@@ -231,18 +237,46 @@ bool TextInside(std::string_view text, const std::string& owner) {
   return !text.empty() && !before(text.data(), begin) && before(text.data(), begin + owner.capacity());
 }
 
-// A field holding no quote character goes in as it is, without a copy.
+// Appends the pieces after one growth check; the pieces of a field are
+// mostly a character or none (separator, quotes), put in without a call
+// (left to itself, the compiler calls AppendPiece for every piece).
+[[gnu::always_inline]] inline void AppendPiece(std::string& to, std::string_view piece) {
+  if (piece.size() == 1) {
+    to.push_back(piece.front());
+  } else if (!piece.empty()) {
+    to.append(piece);
+  }
+}
+
+template <typename... Pieces>
+void AppendPieces(std::string& to, Pieces... pieces) {
+  const std::size_t total = (to.size() + ... + pieces.size());
+  if (total > to.capacity()) to.reserve(std::max(total, 2 * to.capacity()));
+  (AppendPiece(to, pieces), ...);
+}
+
+// A field holding no quote character goes in as it is, without a copy. The
+// quote character is one character or none; a blank one is never doubled.
 void AddQuoted(const CallText& call, std::string_view field, std::string_view separator) {
   TCsvState& csv = Eng().Csv;
+  const std::string_view quote = csv.QuoteChar;
   std::string doubled;
-  if (csv.QuoteChar != " " && field.find(csv.QuoteChar) != std::string_view::npos) {
+  if (quote.size() == 1 && quote.front() != ' ' && field.find(quote.front()) != std::string_view::npos) {
     doubled.assign(field);
     ReplaceAll(doubled, csv.QuoteChar, csv.QuoteChar + csv.QuoteChar, '1');
     field = doubled;
   }
-  CheckRecordRoom(call,
-                  static_cast<std::int64_t>(separator.size() + 2 * csv.QuoteChar.size() + field.size()));
-  csv.Record.append(separator).append(csv.QuoteChar).append(field).append(csv.QuoteChar);
+  CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + 2 * quote.size() + field.size()));
+  AppendPieces(csv.Record, separator, quote, field, quote);
+}
+
+// Puts in a field of the given kind, field being the value as it goes in.
+void PutField(const CallText& call, char kind, std::string_view value, std::string_view field) {
+  const std::string_view separator = TakeSeparator();
+  if (kind == 'N') return AddNulls(call, value, field, separator);
+  if (kind == 'Q') return AddQuoted(call, field, separator);
+  CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + field.size()));
+  AppendPieces(Eng().Csv.Record, separator, field);
 }
 
 // Quoted, Unquoted and Nulls fields while the on flag is set. Without widths
@@ -250,47 +284,55 @@ void AddQuoted(const CallText& call, std::string_view field, std::string_view se
 // first, as the record grows under it.
 void AddField(const CallText& call, char kind, std::string_view value) {
   const TCsvState& csv = Eng().Csv;
-  const bool asGiven = kind != 'N' && csv.MaxWidth.empty() && csv.MinWidth.empty() &&
-                       !TextInside(value, csv.Record);
-  const std::string shaped =
-      asGiven ? std::string() : ShapedValue(call, kind == 'N' ? std::string_view() : value, kind);
-  const std::string_view field = asGiven ? value : std::string_view(shaped);
-  const std::string_view separator = TakeSeparator();
-  if (kind == 'N') return AddNulls(call, value, field, separator);
-  if (kind == 'Q') return AddQuoted(call, field, separator);
-  CheckRecordRoom(call, static_cast<std::int64_t>(separator.size() + field.size()));
-  Eng().Csv.Record.append(separator).append(field);
+  if (kind != 'N' && csv.MaxWidth.empty() && csv.MinWidth.empty() && !TextInside(value, csv.Record)) {
+    return PutField(call, kind, value, value);
+  }
+  const std::string shaped = ShapedValue(call, kind == 'N' ? std::string_view() : value, kind);
+  PutField(call, kind, value, shaped);
 }
 
-// The mode word's letter, read unless the plan holds it.
-char ModeKind(std::string_view word, TCsvModePlan* plan) {
-  if (plan != nullptr && plan->Kind != 0 && plan->Word == word) return plan->Kind;
+// The mode word's letter, read unless the plan holds it. A fixed mode that
+// names its word always gives the word the plan holds.
+char ModeKind(std::string_view word, TCsvModePlan& plan) {
+  const bool sameWord = (plan.FixedMode && !plan.UsesDefault) || plan.Word == word;
+  if (plan.Kind != 0 && sameWord) return plan.Kind;
   const char kind = SingleOption(word, kModeLetters, kModeWords);
-  if (plan != nullptr) {
-    plan->Word.assign(word);
-    plan->Kind = kind;
-  }
+  plan.Word.assign(word);
+  plan.Kind = kind;
   return kind;
 }
 
-}  // namespace
+// Takes the mode apart into plan, unless plan holds it already: the on
+// flag, "..." (make the word the default) and the word itself, which
+// ModeKind reads. Taking apart never fails.
+std::string_view SplitMode(std::string_view mode, TCsvModePlan& plan) {
+  if (plan.Ready && (plan.FixedMode || plan.Mode == mode)) return mode.substr(plan.WordStart, plan.WordLength);
+  std::string_view m = mode;
+  plan.Sign = !m.empty() && (m.front() == '+' || m.front() == '-') ? m.front() : 0;
+  if (plan.Sign != 0) m.remove_prefix(1);
+  // "Quoted..." adds a quoted field and makes Quoted the default from now on.
+  const std::size_t dots = m.find("...");
+  plan.SetsDefault = dots != std::string_view::npos && dots > 0;
+  plan.UsesDefault = m.empty() || dots == 0;
+  if (plan.SetsDefault) m = m.substr(0, dots);
+  if (plan.UsesDefault) m = {};
+  plan.WordStart = plan.Sign != 0 ? 1 : 0;
+  plan.WordLength = m.size();
+  plan.Mode.assign(mode);
+  plan.Ready = true;
+  return m;
+}
 
-void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
+// OutCSV with the call site's plan, or one made for this call alone.
+void OutCsvPlanned(std::string_view value, std::string_view mode, TCsvModePlan& use) {
   ClaimCommand(Cmd::OutCSV);
   TCsvState& csv = Eng().Csv;
   const CallText call{value, mode};
-  std::string_view m = mode;
-  if (!m.empty() && (m.front() == '+' || m.front() == '-')) {
-    csv.On = m.front() == '+';
-    m.remove_prefix(1);
-  }
-  // "Quoted..." adds a quoted field and makes Quoted the default from now on.
-  const std::size_t dots = m.find("...");
-  const bool setsDefault = dots != std::string_view::npos && dots > 0;
-  if (m.empty() || dots == 0) m = csv.DefaultMode;
-  if (setsDefault) m = m.substr(0, dots);
-  // m may view the default mode, which Init changes: it is not read after this.
-  const char kind = ModeKind(m, plan);
+  const std::string_view word = SplitMode(mode, use);
+  if (use.Sign != 0) csv.On = use.Sign == '+';
+  const bool setsDefault = use.SetsDefault;
+  // The default mode is read here: Init changes it.
+  const char kind = ModeKind(use.UsesDefault ? std::string_view(csv.DefaultMode) : word, use);
   switch (kind) {
     case 'I':
       return Init(value);
@@ -305,6 +347,14 @@ void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
   if (!csv.On) return;
   if (setsDefault && kind != 'N') csv.DefaultMode = kind == 'Q' ? "Quoted" : "Unquoted";
   AddField(call, kind, value);
+}
+
+}  // namespace
+
+void OutCSV(std::string_view value, std::string_view mode, TCsvModePlan* plan) {
+  if (plan != nullptr) return OutCsvPlanned(value, mode, *plan);
+  TCsvModePlan once;
+  OutCsvPlanned(value, mode, once);
 }
 
 std::string SplitCSV(std::string_view source, std::string_view newSeparator, std::string_view oldSeparator) {

@@ -15,11 +15,20 @@ namespace gleaner {
 // The longest record OutCSV builds; a field that would make it longer is an error.
 inline constexpr std::size_t kMaxCsvRecordLength = 2'048'000;
 
-// The mode word one call site read on its last call and the mode it names,
-// so a script line that gives the same word again skips reading it.
+// The mode one call site gave on its last call, taken apart, so a script
+// line that gives the same mode again skips reading it. A caller that hands
+// the same mode on every call (a literal) sets FixedMode, and the mode is
+// then never compared again.
 struct TCsvModePlan {
-  std::string Word;
-  char Kind = 0;  // 0 until a word was read
+  bool FixedMode = false;
+  bool Ready = false;        // Mode has been taken apart
+  std::string Mode;          // the mode as given
+  char Sign = 0;             // '+', '-' or 0
+  bool SetsDefault = false;  // "Quoted...": also the default from now on
+  bool UsesDefault = false;  // no word: the default mode's
+  std::size_t WordStart = 0, WordLength = 0;  // where the word stands in Mode
+  std::string Word;          // the last word read and its letter (0 until one was)
+  char Kind = 0;
 };
 
 // Adds value as a field, or acts on the record, as mode says: a word of

@@ -7,6 +7,7 @@
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "engine/find_text.h"
 #include "foundation/numbers.h"
 
 namespace gleaner {
@@ -154,7 +155,7 @@ std::int64_t OneBased(std::size_t offset) {
 std::int64_t NthPlace(std::string_view text, std::string_view find, std::int32_t m) {
   std::size_t offset = 0;
   for (std::int32_t i = 1;; ++i) {
-    offset = text.find(find, offset);
+    offset = FindText(text, find, offset);
     if (offset == std::string_view::npos || i == m) return OneBased(offset);
     offset += find.size();
   }
@@ -215,7 +216,7 @@ std::int64_t FindPlace(const TDecapsulator& d, DecapSide side, std::string_view 
   // "@" belongs to To alone: a last-occurrence From is never a next search.
   if (d.NextOccurrence && side == DecapSide::To) {
     if (nextStart > length + 1) return 0;
-    return OneBased(searchText.find(d.FindString, static_cast<std::size_t>(nextStart - 1)));
+    return OneBased(FindText(searchText, d.FindString, static_cast<std::size_t>(nextStart - 1)));
   }
   // The last match, overlaps counted: the rightmost place where the find string starts.
   return OneBased(searchText.rfind(d.FindString));

@@ -56,8 +56,8 @@ std::string_view SearchText(std::string_view source) {
 }
 
 bool PlanFits(const TParsePlan& plan, const TParseCall& call, bool parseMode) {
-  return plan.Ready && plan.ParseMode == parseMode && plan.From == call.From && plan.To == call.To &&
-         plan.Control == call.Control;
+  if (!plan.Ready || plan.ParseMode != parseMode) return false;
+  return plan.FixedTexts || (plan.From == call.From && plan.To == call.To && plan.Control == call.Control);
 }
 
 // Reads the call's decapsulators and control setting into read, find
@@ -134,7 +134,7 @@ bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TPa
   UseSettings(call, parseMode, plan);
   const TDecapsulator& from = *gWork.From;
   const TDecapsulator& to = *gWork.To;
-  gState.Letters = gWork.Options->Letters;
+  if (gState.Letters != gWork.Options->Letters) gState.Letters = gWork.Options->Letters;
   const std::string_view searchText = SearchText(source);
   const bool relaxed = gWork.Options->Relaxed;
   gWork.FromPos = FindPlace(from, DecapSide::From, searchText, relaxed, 0, call);

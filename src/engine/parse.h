@@ -40,7 +40,11 @@ const TParseState& LastParse();
 // depend only on the three texts and on whether Parse itself runs, so a
 // script line that hands the same texts again skips reading them; different
 // texts are read afresh, with the same errors.
+// A caller that hands the same texts on every call (literals of a script
+// line, say) sets FixedTexts, and the texts are then read once and never
+// compared again.
 struct TParsePlan {
+  bool FixedTexts = false;
   bool Ready = false;
   bool ParseMode = false;
   std::string From, To, Control;   // the texts read

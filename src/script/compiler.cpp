@@ -133,6 +133,16 @@ void TCompiler::Pass1(const std::vector<std::string_view>& lines) {
   }
 }
 
+// Whether the executor must choose array elements before the line runs.
+bool HasArrays(const TScriptLine& line) {
+  const auto isArray = [](const TParm* p) { return p != nullptr && p->Kind == ElemKind::Array; };
+  if (isArray(line.Target) || isArray(line.IfLeft) || isArray(line.IfRight)) return true;
+  for (const TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
+    if (isArray(p)) return true;
+  }
+  return false;
+}
+
 // [If a K b [Then]] [Otherwise] [target [=]] command parameters...
 void TCompiler::CompileStatement(std::string statement) {
   TScriptLine& line = s_.Lines.emplace_back();
@@ -177,6 +187,7 @@ void TCompiler::CompileStatement(std::string statement) {
   ContextRules(line);
   MatchBlocks(line);
   if (line.Command == Cmd::Procedure) ProcedureRules(line);
+  line.HasArrays = HasArrays(line);
 }
 
 // If a comparator b [Then] action

@@ -3,6 +3,7 @@
 // where results go. The operations themselves live in the engine.
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "engine/calc.h"
 #include "engine/char_commands.h"
@@ -19,6 +20,7 @@
 #include "engine/scan_commands.h"
 #include "engine/writer.h"
 #include "script/compiler.h"
+#include "script/detached_values.h"
 #include "script/engine_commands.h"
 #include "script/exec_state.h"
 #include "script/executor.h"
@@ -41,41 +43,16 @@ struct TEngineCommand {
   int MaxParms;  // more parameters: the operation is not called (0 = no limit)
   THandler Run;
   THandler Surplus = nullptr;  // what is stored instead when there are too many
+  // Never makes a value longer than one it was handed (Parse takes a piece
+  // of its source; OutCSV changes no parameter and no target, only its own
+  // record, which has a limit of its own), so no length check follows it.
+  bool Bounded = false;
 };
 
 std::optional<std::string_view> OptionalArg(TScriptLine& line, int n) {
   if (n > line.ParmCount) return std::nullopt;
   return Arg(line, n);
 }
-
-// Parameter values handed together with a variable the operation changes are
-// copied first when they live in that variable's text (Change X X 'b').
-class TDetached {
- public:
-  explicit TDetached(const std::string& var) : var_(var) {}
-  std::string_view operator()(std::string_view v) {
-    const std::less<const char*> before;
-    const char* begin = var_.data();
-    const char* end = begin + var_.capacity();
-    if (v.empty() || before(v.data(), begin) || !before(v.data(), end)) return v;
-    std::string& copy = Copies()[used_++];
-    copy.assign(v);
-    return copy;
-  }
-  std::optional<std::string_view> operator()(std::optional<std::string_view> v) {
-    return v ? std::optional<std::string_view>((*this)(*v)) : std::nullopt;
-  }
-
- private:
-  // Shared by all, as operations never nest; kept, so copying allocates only at first.
-  static std::string* Copies() {
-    static std::string copies[4];  // no operation takes more than four values besides its variable
-    return copies;
-  }
-
-  const std::string& var_;
-  int used_ = 0;
-};
 
 // Runs op(var, detached args...) for an operation that changes var.
 template <typename Op, typename... Args>
@@ -92,16 +69,18 @@ void Odb(TScriptLine& line) {
   OutEnd("|");
 }
 
-// Parameter n, or fallback when absent, as Arg gives it (here without an
-// optional in memory on the way, which stalls the hot commands).
-std::string_view ValueOr(TScriptLine& line, int n, std::string_view fallback) {
-  TParm* p = ParmAt(line, n);
-  return p != nullptr ? ParameterValue(*p) : fallback;
-}
-
 TCommandPlan& PlanOf(TScriptLine& line) {
   if (!line.Plan) line.Plan = std::make_shared<TCommandPlan>();
   return *line.Plan;
+}
+
+// Whether the parameters from first on are all fixed (or none are given):
+// a plan then reads their texts once and never compares them again.
+bool FixedFrom(TScriptLine& line, int first) {
+  for (TParm* p = ParmAt(line, first); p != nullptr; p = p->Next) {
+    if (!p->Fixed()) return false;
+  }
+  return true;
 }
 
 // OutCSV, Que and ScanFollow only read their first parameter, so its range
@@ -109,12 +88,13 @@ TCommandPlan& PlanOf(TScriptLine& line) {
 // stands, unless it lies in the CSV record itself.
 void OutCsvCommand(TScriptLine& line) {
   TCsvModePlan* plan = &PlanOf(line).CsvMode;
+  if (!plan->Ready) plan->FixedMode = FixedFrom(line, 2);
   const std::string_view first = Arg(line, 1);
   const std::string& record = Eng().Csv.Record;
   const std::less_equal<const char*> notAfter;
   const bool inRecord = notAfter(record.data(), first.data()) && notAfter(first.data(), record.data() + record.size());
   if (line.ParmCount <= 2 && !inRecord) {
-    OutCSV(first, ValueOr(line, 2, {}), plan);
+    OutCSV(first, Arg(line, 2, {}), plan);
     return;
   }
   std::string value(first);
@@ -122,13 +102,36 @@ void OutCsvCommand(TScriptLine& line) {
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
 }
 
+// Where a command builds the result it stores: straight in the target when
+// no parameter of the line reads the target's text, else in the plan's
+// buffer, copied to the target afterwards.
+std::string& ResultPlace(TScriptLine& line, TCommandPlan& plan) {
+  const std::string* target = line.Target->Value->ValueRef;
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
+    if (p->Value->ValueRef == target) return plan.Result;
+  }
+  return *line.Target->Value->ValueRef;
+}
+
+// The routine writes its result only once it has read everything else.
 void ParseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
+  if (!plan.Parse.Ready) plan.Parse.FixedTexts = FixedFrom(line, 2);
   std::string& source = VarArg(line, 1);
+  std::string& result = ResultPlace(line, plan);
   TDetached detach(source);
-  ParseRoutine(source, detach(Arg(line, 2)), detach(ValueOr(line, 3, {})), plan.Result,
-               detach(ValueOr(line, 4, kParseDefaultControl)), &plan.Parse);
-  SetTarget(line, plan.Result);
+  ParseRoutine(source, detach(Arg(line, 2)), detach(Arg(line, 3, {})), result,
+               detach(Arg(line, 4, kParseDefaultControl)), &plan.Parse);
+  if (&result == &plan.Result) SetTarget(line, result);
+}
+
+// One value is stored straight from where it lives, without the join
+// buffer on the way; assign copes with a value that is part of the target.
+void AssignCommand(TScriptLine& line) {
+  if (line.ParmCount != 1) return SetTarget(line, JoinArgs(line));
+  const std::string_view value = ParameterValue(*line.FirstParm);
+  CheckValueLength(value.size(), line.Command);
+  SetTarget(line, value);
 }
 
 void ScanPosnCommand(TScriptLine& line) {
@@ -147,7 +150,7 @@ void SetFromFileCommand(TScriptLine& line) {
 
 
 const std::array kCommands = {
-    TEngineCommand{Cmd::Assign, 0, [](TScriptLine& l) { SetTarget(l, JoinArgs(l)); }},
+    TEngineCommand{Cmd::Assign, 0, AssignCommand},
     TEngineCommand{Cmd::AlphaNumPatt, 2, [](TScriptLine& l) { SetTarget(l, AlphaNumPatt(Arg(l, 1), OptionalArg(l, 2))); }},
     TEngineCommand{Cmd::Calc, 0, [](TScriptLine& l) { SetTarget(l, Calc(Arg(l, 1), Arg(l, 2), Arg(l, 3))); }},
     TEngineCommand{Cmd::CalcReal, 4,
@@ -182,7 +185,7 @@ const std::array kCommands = {
     TEngineCommand{Cmd::NextRecord, 0, [](TScriptLine&) { NextRecord(); }},
     TEngineCommand{Cmd::NextStep, 0, [](TScriptLine&) { NextStep(); }},
     TEngineCommand{Cmd::Odb, 0, Odb},
-    TEngineCommand{Cmd::OutCSV, 0, OutCsvCommand},
+    TEngineCommand{Cmd::OutCSV, 0, OutCsvCommand, nullptr, true},
     TEngineCommand{Cmd::OutEnd, 0, [](TScriptLine& l) { OutEnd(JoinArgs(l)); }},
     TEngineCommand{Cmd::OutNull, 0, [](TScriptLine&) { OutNull(); }},
     TEngineCommand{Cmd::Output, 0,
@@ -199,7 +202,7 @@ const std::array kCommands = {
                    [](TScriptLine& l) {
                      SetTarget(l, Padded(Arg(l, 1), Arg(l, 2), Arg(l, 3, "Right"), Arg(l, 4, " ")));
                    }},
-    TEngineCommand{Cmd::Parse, 4, ParseCommand},
+    TEngineCommand{Cmd::Parse, 4, ParseCommand, nullptr, true},
     TEngineCommand{Cmd::Que, 4,
                    [](TScriptLine& l) { SetTarget(l, Que(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, CompareCtrl()))); },
                    [](TScriptLine& l) { SetTarget(l, "Y"); }},
@@ -245,9 +248,10 @@ bool DispatchEngineCommand(TScriptLine& line) {
     return true;
   }
   command->Run(line);
+  if (command->Bounded) return true;
   // What a command set grows at most once past the limit before it is caught.
-  if (line.Target != nullptr) CheckValueLength(line.Target->Value->Value().size(), CommandName(line.Command));
-  if (line.FirstParm != nullptr) CheckValueLength(line.FirstParm->Value->Value().size(), CommandName(line.Command));
+  if (line.Target != nullptr) CheckValueLength(line.Target->Value->Value().size(), line.Command);
+  if (line.FirstParm != nullptr) CheckValueLength(line.FirstParm->Value->Value().size(), line.Command);
   return true;
 }
 

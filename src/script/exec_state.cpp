@@ -12,29 +12,10 @@ TExecState& Exec() {
   return state;
 }
 
-TParm* ParmAt(TScriptLine& line, int n) {
-  if (n > line.ParmCount) return nullptr;
-  TParm* p = line.FirstParm;
-  for (int i = 1; i < n && p != nullptr; ++i) p = p->Next;
-  if (p == nullptr) RaiseEngineError(kErrInternal, "SC-ES-PD-NN", std::to_string(n));
-  return p;
-}
+void RaiseMissingParm(int n) { RaiseEngineError(kErrInternal, "SC-ES-PD-NN", std::to_string(n)); }
 
-std::string_view Arg(TScriptLine& line, int n, std::optional<std::string_view> fallback) {
-  TParm* p = ParmAt(line, n);
-  if (p != nullptr) return ParameterValue(*p);
-  if (!fallback) {
-    RaiseEngineError(kErrInternal, "SC-ES-PD-NP", std::to_string(n) + ">" + std::to_string(line.ParmCount));
-  }
-  return *fallback;
-}
-
-std::string& VarArg(TScriptLine& line, int n) {
-  TParm* p = ParmAt(line, n);
-  if (p == nullptr) {
-    RaiseEngineError(kErrInternal, "SC-ES-PD-NP", std::to_string(n) + ">" + std::to_string(line.ParmCount));
-  }
-  return *p->Value->ValueRef;
+void RaiseAbsentParm(const TScriptLine& line, int n) {
+  RaiseEngineError(kErrInternal, "SC-ES-PD-NP", std::to_string(n) + ">" + std::to_string(line.ParmCount));
 }
 
 std::string_view JoinArgs(TScriptLine& line, int from) {
@@ -44,7 +25,7 @@ std::string_view JoinArgs(TScriptLine& line, int from) {
   for (TParm* p = line.FirstParm; p != nullptr; p = p->Next, ++n) {
     if (n < from) continue;
     const std::string_view value = ParameterValue(*p);
-    CheckValueLength(joined.size() + value.size(), CommandName(line.Command));
+    CheckValueLength(joined.size() + value.size(), line.Command);
     joined.append(value);
   }
   return joined;

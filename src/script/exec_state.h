@@ -5,7 +5,6 @@
 // line loop in executor.cpp.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,12 +36,36 @@ TExecState& Exec();
 // Script error (kind 8) for the current line: "Line n of <script>".
 [[noreturn]] void ScriptError(const std::string& message);
 
+[[noreturn]] void RaiseMissingParm(int n);
+
 // Parameter n (1-based) of a line, or null past ParmCount.
-TParm* ParmAt(TScriptLine& line, int n);
-// The value of parameter n; the default when absent (raises when none given).
-std::string_view Arg(TScriptLine& line, int n, std::optional<std::string_view> fallback = std::nullopt);
+inline TParm* ParmAt(TScriptLine& line, int n) {
+  if (n > line.ParmCount) return nullptr;
+  TParm* p = line.FirstParm;
+  for (int i = 1; i < n && p != nullptr; ++i) p = p->Next;
+  if (p == nullptr) RaiseMissingParm(n);
+  return p;
+}
+[[noreturn]] void RaiseAbsentParm(const TScriptLine& line, int n);
+
+// The value of parameter n, which must be given. (The default is no
+// optional: one handed through memory stalls the hot commands.)
+inline std::string_view Arg(TScriptLine& line, int n) {
+  TParm* p = ParmAt(line, n);
+  if (p == nullptr) RaiseAbsentParm(line, n);
+  return ParameterValue(*p);
+}
+// The value of parameter n, or fallback when it is absent.
+inline std::string_view Arg(TScriptLine& line, int n, std::string_view fallback) {
+  TParm* p = ParmAt(line, n);
+  return p != nullptr ? ParameterValue(*p) : fallback;
+}
 // The variable text of parameter n itself, range and step not applied.
-std::string& VarArg(TScriptLine& line, int n);
+inline std::string& VarArg(TScriptLine& line, int n) {
+  TParm* p = ParmAt(line, n);
+  if (p == nullptr) RaiseAbsentParm(line, n);
+  return *p->Value->ValueRef;
+}
 // The values of parameters from..ParmCount joined with nothing between.
 std::string_view JoinArgs(TScriptLine& line, int from = 1);
 // Stores a result into the line's target variable.

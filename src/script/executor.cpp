@@ -132,7 +132,7 @@ bool DispatchFlow(TScriptLine& line) {
   }
 }
 
-// The store is looked up only for a line that has an array parameter.
+// Chooses the elements of the line's array parameters.
 void ResolveArrays(TScriptLine& line) {
   TValueStore* store = nullptr;
   const auto resolve = [&store](TParm* p) {
@@ -164,7 +164,7 @@ void RunLine(TScriptLine& line) {
                          std::to_string(MinParms(line.Command)),
                      "[" + std::to_string(line.LineNumber) + "] " + std::string(CommandName(line.Command)));
   }
-  ResolveArrays(line);
+  if (line.HasArrays) ResolveArrays(line);
   if (!ConditionHolds(line)) return;
   if (DispatchFlow(line)) return;
   if (kNotSupported.Has(line.Command)) {

@@ -29,7 +29,7 @@ std::string_view Range(std::string_view text, std::int32_t start, std::int32_t e
 
 }  // namespace
 
-std::string_view ParameterValue(TParm& parm) {
+std::string_view ShapedParameterValue(TParm& parm) {
   std::string_view text = parm.Value->Value();
   if (parm.RangeStart != 0 || parm.RangeEnd != 0) text = Range(text, parm.RangeStart, parm.RangeEnd);
   if (parm.Step == 0) return text;

@@ -10,11 +10,10 @@
 #include <string_view>
 
 #include "commands/command_table.h"
+#include "script/values.h"
 
 namespace gleaner {
 
-class TValue;
-class TValueStore;
 struct TCommandPlan;
 
 // Element kinds shared by the lexer and the compiled parameters.
@@ -37,6 +36,11 @@ struct TParm {
   std::int32_t RangeEnd = 0;
   TParm* Next = nullptr;
   std::string Scratch;          // holds a stepped value between reads (no allocation per line)
+
+  // A literal without a step reads as the same text on every run of its
+  // line: each literal is a value of its own, which only a command that
+  // writes its own first parameter could change.
+  bool Fixed() const { return Kind == ElemKind::Literal && Step == 0; }
 };
 
 struct TScriptLine {
@@ -53,6 +57,7 @@ struct TScriptLine {
   TScriptLine* ElseLine = nullptr;   // block opener: its Else line
   TScriptLine* BlockEnd = nullptr;   // opener: its End/Again; Else: the End; Break/Continue: the Again
   std::int32_t InnerBlocks = 0;      // Break/Continue: blocks open inside the loop, closed before leaving
+  bool HasArrays = false;            // some parameter, target or If value is an Array element
   TScriptLine* Prev = nullptr;
   TScriptLine* Next = nullptr;
   // What the line's engine command read from its settings on its last run
@@ -64,8 +69,14 @@ struct TScriptLine {
 // value of $NotDefined when it does not exist yet.
 void ResolveArrayElement(TParm& parm, TValueStore& store);
 
+// The text of a parameter with a range or a step (see ParameterValue).
+std::string_view ShapedParameterValue(TParm& parm);
+
 // The text a command receives for a parameter: range and step applied. The
 // view stays valid until the parameter or its variable changes.
-std::string_view ParameterValue(TParm& parm);
+inline std::string_view ParameterValue(TParm& parm) {
+  if (parm.RangeStart == 0 && parm.RangeEnd == 0 && parm.Step == 0) return parm.Value->Value();
+  return ShapedParameterValue(parm);
+}
 
 }  // namespace gleaner

@@ -17,8 +17,7 @@ TValue::TValue(std::string name, std::string upperName, std::string value, int r
       ValueRef(&OwnValue),
       RefCount(refCount) {}
 
-void CheckValueLength(std::size_t size, std::string_view command) {
-  if (size <= kMaxValueLength) return;
+void RaiseValueTooLong(std::string_view command) {
   const std::string name = command == "=" ? "Assign" : std::string(command);
   RaiseEngineError(kErrDataBuffer, "Value too long in " + name + " command",
                    "A value may hold at most " + std::to_string(kMaxValueLength) + " characters");

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "commands/command_table.h"
+
 namespace gleaner {
 
 struct TScriptLine;
@@ -19,9 +21,18 @@ struct TScriptLine;
 // that keeps doubling a value before the memory runs out.
 inline constexpr std::size_t kMaxValueLength = 256 * 1024 * 1024;
 
-// An engine error naming the command when size exceeds kMaxValueLength;
-// the assignment ("=") is named "Assign".
-void CheckValueLength(std::size_t size, std::string_view command);
+// The engine error of a value that grew past kMaxValueLength, naming the
+// command; the assignment ("=") is named "Assign".
+[[noreturn]] void RaiseValueTooLong(std::string_view command);
+
+// An engine error naming the command when size exceeds kMaxValueLength.
+inline void CheckValueLength(std::size_t size, std::string_view command) {
+  if (size > kMaxValueLength) RaiseValueTooLong(command);
+}
+// The same, the command given by its code, whose name is looked up only on failure.
+inline void CheckValueLength(std::size_t size, Cmd command) {
+  if (size > kMaxValueLength) RaiseValueTooLong(CommandName(command));
+}
 
 class TValue {
  public:

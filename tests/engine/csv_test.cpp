@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -94,6 +96,59 @@ TEST_F(OutCsv, Records) {
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     EXPECT_EQ(Build(cases[i].first), cases[i].second) << i;
     EXPECT_EQ(BuildPlanned(cases[i].first), cases[i].second) << i;
+  }
+}
+
+// Fixed-mode plans, as a script line with a literal mode has, against no
+// plan on generated step lists: quote characters in the values (also as the
+// quote), empty values and modes, "+", "-", "...", Nulls, failing words, and
+// values that reach the record's 2,048,000-character limit. The records,
+// what was written and every error agree, also when the plans are reused.
+TEST_F(OutCsv, FixedModePlansAgreeWithNoPlan) {
+  const char* const modes[] = {"Quoted", "Unquoted", "", "Quoted...", "Unq...", "...", "+Quoted", "-Unquoted",
+                               "+", "Nulls", "Stop", "Bogus", "Quo", "Init", "Done"};
+  const std::string values[] = {"", "a", "\"", "say \"hi\"", "it's", "2", "a,b", " ",
+                                std::string(kMaxCsvRecordLength - 4, 'x')};
+  const char* const controls[] = {"QuoteChar '", "QuoteChar SPACE", "QuoteChar none", "Separator ;", "MaxWidth 4"};
+  std::mt19937 random(11);
+  std::vector<std::int64_t> ends = {Eng().BytesOut};  // where each run's output ends
+  for (int round = 0; round < 300; ++round) {
+    Steps steps = {{"", "Init"}};
+    if (random() % 3 == 0) steps.insert(steps.begin(), {controls[random() % std::size(controls)], "Control"});
+    // Few rounds reach the limit, so the output stays small.
+    const std::size_t valueCount = round % 50 == 0 ? std::size(values) : std::size(values) - 1;
+    for (std::size_t n = random() % 12; n > 0; --n) {
+      steps.push_back({values[random() % valueCount], modes[random() % std::size(modes)]});
+    }
+    // The outcome of each step: the record so far, or the error.
+    // One plan per mode, as one script line run again and again under a
+    // changing default mode.
+    const auto outcomes = [&](std::map<std::string, TCsvModePlan>* plans) {
+      std::string all;
+      Eng().Csv = TCsvState{};
+      for (std::size_t i = 0; i < steps.size(); ++i) {
+        TCsvModePlan* plan = nullptr;
+        if (plans != nullptr) {
+          plan = &(*plans)[steps[i].second];
+          if (!plan->Ready) plan->FixedMode = true;
+        }
+        all += ErrorTextOrEmpty([&] { OutCSV(steps[i].first, steps[i].second, plan); });
+        all += Eng().Csv.Record.substr(0, 40) + std::to_string(Eng().Csv.Record.size()) + "|";
+      }
+      ends.push_back(Eng().BytesOut);
+      return all;
+    };
+    std::map<std::string, TCsvModePlan> plans;
+    const std::string plain = outcomes(nullptr);
+    ASSERT_EQ(outcomes(&plans), plain) << round;
+    ASSERT_EQ(outcomes(&plans), plain) << round;
+  }
+  // Each round's three runs wrote the same lines.
+  const std::string written = Written();
+  const auto run = [&](std::size_t i) { return written.substr(ends[i] - ends[0], ends[i + 1] - ends[i]); };
+  for (std::size_t i = 0; i + 3 < ends.size(); i += 3) {
+    ASSERT_EQ(run(i + 1), run(i)) << i / 3;
+    ASSERT_EQ(run(i + 2), run(i)) << i / 3;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <vector>
 
 #include "engine/engine_errors.h"
@@ -250,6 +251,49 @@ TEST_F(ParseTest, PlannedCallsReportEveryFailure) {
   EXPECT_EQ(ErrorText([&] { ParseRoutine(text, "a", "c", result, "Inc Exc", &plan); }),
             "Error in Parse command\r\n\r\nAmbiguous control setting\r\nYou must specify either Exclude or "
             "Include\r\n\r\nParameters:\r\nParm1: 'abc'\r\nParm2: 'a'\r\nParm3: 'c'\r\nParm4: 'Inc Exc'");
+}
+
+// A plan whose caller vouches for fixed texts reads them once and then only
+// searches: against fresh reading on generated records (letter case, empty
+// fields, missing delimiters, a record at the 2,048,000-character limit),
+// the same results, sources after Cut, positions, letters and errors.
+TEST_F(ParseTest, FixedPlansAgreeWithFreshReading) {
+  const struct {
+    const char *from, *to, *control;
+  } settings[] = {
+      {"Name: ", ",", ""},          {", ", "@*;", ""},         {"Age: ", "@*;", "Exclude MatchCase"},
+      {"age: ", "@*;", "IgnoreCase"}, {"2*; ", ">*;", "Include"}, {"NAME: ", "", "Ign Cut"},
+      {"", ";", "Cut Relaxed"},     {"3", "-2", "Include"},    {"Zz", ",", "Relaxed IgnoreCase"},
+      {"-50", "", "Relaxed"},       {"0*x", "", ""},           {"a", "b", "Inc Exc"},
+  };
+  std::mt19937 random(7);
+  const char* const pieces[] = {"Name: ", "name: ", "NAME: ", "Walker", ", ", ",", "; ", ";", "Age: ",
+                                "aGe: ", "57", "", "City: ", "\xC9lan"};
+  std::vector<std::string> sources = {"", "Name: Walker, Deborah; Age: 57; City: Vilnius", ";;;", "Name: ,; Age: ;"};
+  for (int i = 0; i < 200; ++i) {
+    std::string text;
+    for (std::size_t n = random() % 9; n > 0; --n) text += pieces[random() % std::size(pieces)];
+    sources.push_back(text);
+  }
+  std::string longest = "Name: " + std::string(2'048'000 - 14, 'w') + ", D; A";
+  sources.push_back(longest);
+  for (const auto& s : settings) {
+    TParsePlan fixed;
+    fixed.FixedTexts = true;
+    const auto run = [&](const std::string& text, TParsePlan* plan) {
+      std::string source = text, result;
+      try {
+        ParseRoutine(source, s.from, s.to, result, s.control, plan);
+      } catch (const EParse& e) {
+        result = e.what();
+      }
+      return result + "|" + source + "|" + std::to_string(LastParse().StartPos) + "-" +
+             std::to_string(LastParse().EndPos) + LastParse().Letters;
+    };
+    for (const std::string& text : sources) {
+      ASSERT_EQ(run(text, &fixed), run(text, nullptr)) << text.substr(0, 60) << " / " << s.from << " / " << s.control;
+    }
+  }
 }
 
 }  // namespace

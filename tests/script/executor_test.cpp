@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
@@ -252,6 +254,62 @@ TEST_F(ScriptRun, CommandSettingsFollowEveryRecord) {
             "Error in Parse command\r\n\r\nInvalid decapsulator: 0*b\r\n"
             "0 (zero) cannot be used as an occurrence number\r\n\r\n"
             "Parameters:\r\nParm1: 'abc'\r\nParm2: '0*b'\r\nParm3: ''\r\nParm4: ''");
+}
+
+// Literal settings (read once per line, results written straight into the
+// target) against the same settings in variables and results that go
+// through a line's own buffer (the target is also the source or a
+// parameter), on generated records: letter case, empty fields and lines,
+// missing delimiters, quotes in the values.
+TEST_F(ScriptRun, LiteralSettingsAgreeWithSettingsInVariables) {
+  const std::string literals =
+      "Sur = Parse $Data 'Name: ' '@*,'\n"
+      "First = Parse $Data ', ' '@*;'\n"
+      "Age = Parse $Data 'age: ' '@*;' 'IgnoreCase'\n"
+      "Rest = Parse $Data 'City: ' '' 'Relaxed'\n"
+      "OutCSV '' 'Init'\nOutCSV Sur 'Quoted'\nOutCSV First 'Quoted...'\nOutCSV Age 'Unquoted'\n"
+      "OutCSV Rest ''\nOutCSV '' 'Done'\n";
+  const std::string variables =
+      "F = 'Name: '\nT = '@*,'\nQ = 'Quoted'\nD = 'Quoted...'\nU = 'Unquoted'\nC = 'IgnoreCase'\n"
+      "F = Parse $Data F T\n"
+      "First = $Data\nFirst = Parse First ', ' '@*;'\n"
+      "Age = Parse $Data 'age: ' '@*;' C\n"
+      "Rest = Parse $Data 'City: ' '' 'Relaxed'\n"
+      "OutCSV '' 'Init'\nOutCSV F Q\nOutCSV First D\nOutCSV Age U\nOutCSV Rest\nOutCSV '' 'Done'\n";
+  const char* const pieces[] = {"Name: ", "name: ", "Walker", "\"Jo\"", ", ", ",", "; ", ";",
+                                "Age: ", "AGE: ", "57", "City: ", "Vilnius", ""};
+  std::mt19937 random(5);
+  std::string input = "Name: Walker, Deborah; Age: 57; City: Vilnius\r\n\r\n";
+  for (int i = 0; i < 300; ++i) {
+    for (std::size_t n = random() % 10; n > 0; --n) input += pieces[random() % std::size(pieces)];
+    input += "\r\n";
+  }
+  // The output, and the error that ended the run, if any.
+  const auto outcome = [&](const std::string& script) {
+    const std::string error = ErrorTextOrEmpty([&] { Run(script, input); });
+    return testing::ReadFile(Home("Out.txt")) + error;
+  };
+  const std::string output = outcome(literals);
+  EXPECT_EQ(output.substr(0, 44), "\"Walker\",\"Deborah\",57,\"Vilnius\"\r\n\"\",\"\",,\"\"\r\n");
+  EXPECT_GT(output.size(), 3000u);
+  EXPECT_EQ(outcome(variables), output);
+}
+
+// One value assigned straight against the same through the join of two
+// (the second empty): a range of the target itself, a step, a special
+// variable, the target assigned to itself.
+TEST_F(ScriptRun, SingleValueAssignmentsAgreeWithJoins) {
+  const std::string single =
+      "X = $Data\nX = X[2 9]\nOutput X '|'\nY = X\nY = Y\nOutput Y '|'\nN = $ReadLines\nN = N+\n"
+      "Output N '|'\n$Data = X[3]\nOutEnd $Data\n";
+  std::string joined;
+  for (std::size_t at = 0, end; (end = single.find('\n', at)) != std::string::npos; at = end + 1) {
+    const std::string line = single.substr(at, end - at);
+    joined += line + (line.find(" = ") != std::string::npos ? " ''\n" : "\n");
+  }
+  const std::string input = "abcdefghijk\r\n\r\nxy\r\n";
+  EXPECT_EQ(Run(single, input), "bcdefghi|bcdefghi|2|d\r\n||3|\r\n" "y|y|4|\r\n");
+  EXPECT_EQ(Run(joined, input), Run(single, input));
 }
 
 }  // namespace

@@ -23,6 +23,18 @@ std::string ErrorText(F f) {
   return {};
 }
 
+// Runs f and returns the message of the EParse it raises, or "" when it
+// raises none: for comparing two ways of doing the same thing.
+template <typename F>
+std::string ErrorTextOrEmpty(F f) {
+  try {
+    f();
+  } catch (const EParse& e) {
+    return e.what();
+  }
+  return {};
+}
+
 class CommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
