@@ -18,6 +18,20 @@ std::string Head(const std::string& text, std::string_view expected) {
   return text.substr(0, expected.size());
 }
 
+// What one Parse call leaves: the result, or the error, the source
+// afterwards, and the places and letters it reports.
+std::string ParseOutcome(const std::string& text, const char* from, const char* to, const char* control,
+                         TParsePlan* plan) {
+  std::string source = text, result;
+  try {
+    ParseRoutine(source, from, to, result, control, plan);
+  } catch (const EParse& e) {
+    result = e.what();
+  }
+  return result + "|" + source + "|" + std::to_string(LastParse().StartPos) + "-" +
+         std::to_string(LastParse().EndPos) + LastParse().Letters;
+}
+
 class ParseTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -213,17 +227,7 @@ TEST_F(ParseTest, PlannedCallsAgreeWithFreshOnes) {
     for (const char* text : sources) {
       for (std::size_t i = 0; i < std::size(settings); ++i) {
         const auto& s = settings[i];
-        // The result, or the error, and the source afterwards.
-        const auto run = [&](TParsePlan* plan) {
-          std::string source = text, result;
-          try {
-            ParseRoutine(source, s.from, s.to, result, s.control, plan);
-          } catch (const EParse& e) {
-            result = e.what();
-          }
-          return result + "|" + source + "|" + std::to_string(LastParse().StartPos) + "-" +
-                 std::to_string(LastParse().EndPos) + LastParse().Letters;
-        };
+        const auto run = [&](TParsePlan* plan) { return ParseOutcome(text, s.from, s.to, s.control, plan); };
         const std::string fresh = run(nullptr);
         EXPECT_EQ(run(&own[i]), fresh) << text << " / " << s.from;
         EXPECT_EQ(run(&shared), fresh) << text << " / " << s.from;
@@ -281,14 +285,7 @@ TEST_F(ParseTest, FixedPlansAgreeWithFreshReading) {
     TParsePlan fixed;
     fixed.FixedTexts = true;
     const auto run = [&](const std::string& text, TParsePlan* plan) {
-      std::string source = text, result;
-      try {
-        ParseRoutine(source, s.from, s.to, result, s.control, plan);
-      } catch (const EParse& e) {
-        result = e.what();
-      }
-      return result + "|" + source + "|" + std::to_string(LastParse().StartPos) + "-" +
-             std::to_string(LastParse().EndPos) + LastParse().Letters;
+      return ParseOutcome(text, s.from, s.to, s.control, plan);
     };
     for (const std::string& text : sources) {
       ASSERT_EQ(run(text, &fixed), run(text, nullptr)) << text.substr(0, 60) << " / " << s.from << " / " << s.control;
