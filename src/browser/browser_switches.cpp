@@ -9,6 +9,7 @@
 #include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
+#include "platform/environment.h"
 
 namespace gleaner {
 namespace {
@@ -90,8 +91,7 @@ std::optional<std::string> TerminalAnswer(const std::vector<std::string>& argume
 
 bool DisplayAvailable() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
+    if (!EnvironmentValue(name).empty()) return true;
   }
   return false;
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "foundation/search_path.h"
+#include "platform/environment.h"
 #include "platform/shell_port.h"
 #include "platform/user_folders.h"
 
@@ -24,11 +25,6 @@ namespace {
 std::string WithSlash(std::string folder) {
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;
-}
-
-std::string Environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
 }
 
 }  // namespace
@@ -65,7 +61,7 @@ std::string ShippedFolderBeside(std::string_view programFolder) {
 
 THomeFacts GatherHomeFacts(std::string_view programPath) {
   THomeFacts facts;
-  const std::string homeOverride = Environment("GLEANER_HOME");
+  const std::string homeOverride = EnvironmentValue("GLEANER_HOME");
   if (!homeOverride.empty()) facts.HomeOverride = AbsoluteFolder(homeOverride);
   // A program found along PATH has no folder in argv[0].
   const std::string running = RunningProgramFolder();
@@ -75,7 +71,7 @@ THomeFacts GatherHomeFacts(std::string_view programPath) {
   // A program reached through a link finds its files beside its real folder.
   facts.ShippedFolder = ShippedFolderBeside(facts.ProgramFolder);
   if (facts.ShippedFolder.empty()) facts.ShippedFolder = ShippedFolderBeside(running);
-  facts.DataHome = Environment("XDG_DATA_HOME");
+  facts.DataHome = EnvironmentValue("XDG_DATA_HOME");
   facts.UserHome = UserHomeDirectory();
   return facts;
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "foundation/win1252.h"
+#include "platform/environment.h"
 
 namespace gleaner {
 namespace {
@@ -18,10 +19,7 @@ bool HasSwitch(const std::vector<std::string>& params, char letter, bool anyValu
   return false;
 }
 
-bool Set(const char* variable) {
-  const char* value = std::getenv(variable);
-  return value != nullptr && *value != '\0';
-}
+bool Set(const char* variable) { return !EnvironmentValue(variable).empty(); }
 
 }  // namespace
 

@@ -8,9 +8,10 @@
 #include <unistd.h>
 
 #include <charconv>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
+
+#include "platform/environment.h"
 
 namespace gleaner {
 namespace {
@@ -52,11 +53,6 @@ std::optional<int> DisplayNumber(std::string_view afterColon) {
   return number;
 }
 
-const char* Variable(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr && *value != '\0' ? value : nullptr;
-}
-
 }  // namespace
 
 bool X11DisplayAnswers(std::string_view display, const std::string& socketFolder) {
@@ -82,13 +78,11 @@ bool WaylandDisplayAnswers(std::string_view display, std::string_view runtimeFol
 }
 
 bool DisplayAnswers() {
-  if (Variable("QT_QPA_PLATFORM")) return true;
-  if (const char* wayland = Variable("WAYLAND_DISPLAY")) {
-    const char* runtime = Variable("XDG_RUNTIME_DIR");
-    if (WaylandDisplayAnswers(wayland, runtime ? runtime : "")) return true;
-  }
-  const char* x11 = Variable("DISPLAY");
-  return x11 != nullptr && X11DisplayAnswers(x11);
+  if (!EnvironmentValue("QT_QPA_PLATFORM").empty()) return true;
+  const std::string wayland = EnvironmentValue("WAYLAND_DISPLAY");
+  if (!wayland.empty() && WaylandDisplayAnswers(wayland, EnvironmentValue("XDG_RUNTIME_DIR"))) return true;
+  const std::string x11 = EnvironmentValue("DISPLAY");
+  return !x11.empty() && X11DisplayAnswers(x11);
 }
 
 }  // namespace gleaner

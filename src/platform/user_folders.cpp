@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/environment.h"
+
 namespace gleaner {
 
 bool FolderRefusesWrites(const std::string& folder) {
@@ -18,8 +20,7 @@ bool FolderRefusesWrites(const std::string& folder) {
 }
 
 std::string UserHomeDirectory() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && *home != '\0') return home;
+  if (std::string home = EnvironmentValue("HOME"); !home.empty()) return home;
   const passwd* entry = getpwuid(getuid());
   return entry != nullptr && entry->pw_dir != nullptr ? entry->pw_dir : "";
 }
