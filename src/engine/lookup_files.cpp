@@ -4,16 +4,21 @@
 // executed for every record reads its file once.
 #include "engine/lookup_files.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <map>
 #include <memory>
 
+#include "engine/cancel_poll.h"
 #include "engine/engine_state.h"
 #include "engine/lookup_reader.h"
 #include "engine/writer.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
+#include "platform/available_memory.h"
 #include "platform/file_search.h"
 
 namespace gleaner {
@@ -32,22 +37,51 @@ struct TLoadParms {
   RaiseCommandError(kind, message, {p.ShortName, p.FileName, p.KeyField, p.DataField});
 }
 
-// The whole file, or false with the system's reason. LocateFile has already
-// made sure it is a regular file, so opening it cannot block.
-bool ReadWholeFile(const std::string& name, std::string& bytes, std::string& reason) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(SystemName(name).c_str(), "rb"),
+constexpr std::size_t kReadChunk = std::size_t{4} << 20;
+
+std::string Megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1u << 20) - 1) >> 20) + " MB"; }
+
+// A file held in 1.5 times its size at most; one that would not fit in the
+// memory left is refused before it is read, instead of the system ending
+// the program part-way.
+void CheckRoom(std::uint64_t size, const std::string& located, const TLoadParms& p) {
+  const std::uint64_t needed = size + size / 2;
+  const std::uint64_t available = AvailableMemory();
+  if (size <= TLuKeys::kMaxText && needed <= available) return;
+  const std::string crLf(kCrLf);
+  LoadError(kErrDataBuffer,
+            "The Lookup file " + located + " is too large for the memory available" + crLf + "It needs about " +
+                Megabytes(needed) + "; " + Megabytes(available) + " are available",
+            p);
+}
+
+// Reads the whole file into the table's block; false with the system's
+// reason. LocateFile has already made sure it is a regular file, so opening
+// it cannot block. Cancel is honoured between chunks.
+bool ReadIntoTable(const std::string& located, TLuKeys& keys, std::string_view& text, std::string& reason,
+                   const TLoadParms& p) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(SystemName(located).c_str(), "rb"),
                                                        &std::fclose);
-  if (!file) {
+  struct stat status {};
+  if (!file || ::fstat(::fileno(file.get()), &status) != 0) {
     reason = SystemErrorText(errno);
     return false;
   }
-  char block[65536];
-  std::size_t got;
-  while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) bytes.append(block, got);
+  const auto size = static_cast<std::uint64_t>(status.st_size);
+  CheckRoom(size, located, p);
+  char* block = keys.ReserveText(static_cast<std::size_t>(size));
+  std::size_t got = 0;
+  while (got < size) {
+    PollCancel();
+    const std::size_t count = std::fread(block + got, 1, std::min<std::size_t>(kReadChunk, size - got), file.get());
+    if (count == 0) break;
+    got += count;
+  }
   if (std::ferror(file.get())) {
     reason = SystemErrorText(errno);
     return false;
   }
+  text = std::string_view(block, got);
   return true;
 }
 
@@ -78,14 +112,16 @@ void ForEachLine(std::string_view text, F onLine) {
 void AddLines(std::string_view text, std::int32_t keyField, std::int32_t dataField,
               const std::string& located, TLuKeys& keys, const TLoadParms& p) {
   std::string key, data, problem;
+  TCancelPoll poll;
   ForEachLine(text, [&](std::string_view line, std::int32_t number) {
+    poll.Tick(line.size() + 1);
     if (line.empty() || line.front() == ';') return;
     if (!ReadLookupLine(line, keyField, dataField, key, data, problem))
       DataError(problem, located, number, line, p);
     if (!keys.Add(key, data))
       LoadError(kErrIncorrectParameter, "Duplicated key field for lookup file:  " + key, p);
   });
-  if (keys.Entries().empty()) LoadError(kErrLookupFileData, "No usable data lines found in lookup file", p);
+  if (keys.Size() == 0) LoadError(kErrLookupFileData, "No usable data lines found in lookup file", p);
 }
 
 // Checks the names and field numbers; returns the located file name.
@@ -117,25 +153,6 @@ bool AnsiCaselessLess::operator()(std::string_view a, std::string_view b) const 
   return a.size() < b.size();
 }
 
-bool TLuKeys::Add(std::string_view key, std::string_view data) {
-  const auto at = entries_.lower_bound(key);
-  if (at != entries_.end() && !entries_.key_comp()(key, at->first)) return false;
-  entries_.emplace_hint(at, std::string(key), TLuData{std::string(data)});
-  return true;
-}
-
-const TLuData* TLuKeys::FindIgnoreCase(std::string_view key) const {
-  const auto at = entries_.find(key);
-  return at == entries_.end() ? nullptr : &at->second;
-}
-
-// Keys are unique regardless of case, so the only candidate for a byte-equal
-// key is the one found regardless of case.
-const TLuData* TLuKeys::FindMatchCase(std::string_view key) const {
-  const auto at = entries_.find(key);
-  return at == entries_.end() || at->first != key ? nullptr : &at->second;
-}
-
 void LookupFile(std::string_view shortName, std::string_view fileName, std::string_view keyField,
                 std::string_view dataField) {
   Eng().CurrentCommand = Cmd::LookupFile;
@@ -147,8 +164,9 @@ void LookupFile(std::string_view shortName, std::string_view fileName, std::stri
   if (gLookupFiles->contains(shortName)) return;
   TLuKeys& keys = gLookupFiles->emplace(std::string(shortName), TLuKeys{}).first->second;
   FlushOutput();
-  std::string text, reason;
-  if (!ReadWholeFile(located, text, reason)) {
+  std::string_view text;
+  std::string reason;
+  if (!ReadIntoTable(located, keys, text, reason, p)) {
     LoadError(kErrFileProblem, "Could not open Lookup file " + located + std::string(kCrLf) + reason, p);
   }
   AddLines(text, keyNumber, dataNumber, located, keys, p);
@@ -160,14 +178,14 @@ bool Lookup(std::string& result, std::string_view key, std::string_view shortNam
   const TLuKeys& keys = RequireLookupFile(shortName, {VariableBeingSet, key, shortName, options});
   // Found before result changes: the executor may hand the same variable as
   // result and key.
-  const TLuData* found = key.empty()     ? nullptr
-                         : option == 'G' ? keys.FindIgnoreCase(key)
-                                         : keys.FindMatchCase(key);
+  const std::optional<std::string_view> found = key.empty()     ? std::nullopt
+                                                : option == 'G' ? keys.FindIgnoreCase(key)
+                                                                : keys.FindMatchCase(key);
   if (!found) {
     result.clear();
     return false;
   }
-  result = found->Data;
+  result.assign(*found);
   return true;
 }
 

@@ -8,11 +8,11 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <map>
 #include <string>
 #include <string_view>
 
 #include "engine/engine_errors.h"
+#include "engine/lookup_table.h"
 
 namespace gleaner {
 
@@ -22,29 +22,6 @@ namespace gleaner {
 struct AnsiCaselessLess {
   using is_transparent = void;
   bool operator()(std::string_view a, std::string_view b) const;
-};
-
-// The data text of one key.
-struct TLuData {
-  std::string Data;
-};
-
-// The keys of one lookup file, unique regardless of letter case, in
-// AnsiCaselessLess order.
-class TLuKeys {
- public:
-  using TEntries = std::map<std::string, TLuData, AnsiCaselessLess>;
-
-  // Adds the entry; false (and nothing added) when the key is already there
-  // in any letter case.
-  bool Add(std::string_view key, std::string_view data);
-  const TLuData* FindIgnoreCase(std::string_view key) const;
-  // Only a key equal byte for byte.
-  const TLuData* FindMatchCase(std::string_view key) const;
-  const TEntries& Entries() const { return entries_; }
-
- private:
-  TEntries entries_;
 };
 
 // The command LookupFile: loads fileName under shortName unless that short

@@ -60,15 +60,15 @@ void MassChange(std::string& text, std::string_view shortName, std::string_view 
   if (text.empty()) return;
   std::string changed = text;
   std::string scratch;
-  for (const auto& [key, entry] : keys.Entries()) {
-    if (key.empty()) continue;
-    if (!ReplaceEntry(changed, key, entry.Data, ignoreCase, scratch)) {
+  keys.ForEachInKeyOrder([&](const TLuEntry& entry) {
+    if (entry.Key.empty()) return;
+    if (!ReplaceEntry(changed, entry.Key, entry.Data, ignoreCase, scratch)) {
       RaiseCommandError(kErrDataBuffer,
                         "The changed text would exceed the maximum length of " +
                             std::to_string(kMaxReplaceLength) + " characters",
                         {VariableBeingSet, shortName, caseOption});
     }
-  }
+  });
   text.swap(changed);
 }
 

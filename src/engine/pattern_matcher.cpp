@@ -16,6 +16,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "engine/cancel_poll.h"
 #include "engine/engine_errors.h"
 
 namespace gleaner {
@@ -173,12 +174,14 @@ class Matcher {
   // find, without repeating the work of every match before it.
   TPatternMatch First(std::size_t start) {
     for (std::size_t p = start; p <= subject_.size(); ++p) {
+      poll_.Tick(1);
       if (const std::size_t end = MatchAt(p)) return Found(p, end);
     }
     return {};
   }
   TPatternMatch Last(std::size_t start) {
     for (std::size_t p = subject_.size(); p >= start && p > 0; --p) {
+      poll_.Tick(1);
       if (const std::size_t end = MatchAt(p)) return Found(p, end);
     }
     return {};
@@ -222,20 +225,26 @@ class Matcher {
   void MarkFailed(const Unit& u, std::size_t p) { Memo(u)[p / 64] |= std::uint64_t{1} << (p % 64); }
 
   // Runs units from i at p until the program ends (true) or something fails.
+  // The work is counted for Cancel: one unit per instruction run and per
+  // character a star takes.
   bool Advance(std::size_t& i, std::size_t& p) {
+    const std::size_t first = i;
+    std::size_t taken = 0;
     for (; i < units_.size(); ++i) {
       const Unit& u = units_[i];
       if (!u.Starred) {
-        if (!Step(u, p)) return false;
+        if (!Step(u, p)) break;
         continue;
       }
-      if (HasFailed(u, p)) return false;
+      if (HasFailed(u, p)) break;
       std::size_t q = p;
       while (Takes(u, q) && !HasFailed(u, q + 1)) ++q;
       frames_.push_back({i, p, q});
+      taken += q - p;
       p = q;
     }
-    return true;
+    poll_.Tick(i - first + taken + 1);
+    return i == units_.size();
   }
 
   // Gives back one repetition of the innermost star that has one left and
@@ -269,6 +278,7 @@ class Matcher {
   std::vector<Unit> units_;
   std::vector<std::vector<std::uint64_t>> failed_;  // per star: bit p set when it failed at p
   std::vector<Frame> frames_;
+  TCancelPoll poll_;
 };
 
 std::size_t StartIndex(std::int64_t startPos) {

@@ -14,12 +14,14 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <utility>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/io_buffer.h"
 #include "engine/writer.h"
+#include "foundation/numbers.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
@@ -47,6 +49,17 @@ TInputFile& In() { return gInput; }
   RaiseEngineError(kErrFileProblem, "Could not read " + Eng().ActualIFN, SystemErrorText(errorNumber));
 }
 
+// At the end of the file: a file that ends before the size it had when it
+// was opened was cut short by another program, and its last record may be
+// torn, so the run ends here instead of reporting success.
+void CheckNotShrunk() {
+  const TEngineState& eng = Eng();
+  if (eng.BytesRead >= eng.InputFileSize) return;
+  RaiseEngineError(kErrFileProblem, "The input file " + eng.ActualIFN + " became shorter while it was read",
+                   "It had " + std::to_string(eng.InputFileSize) + " bytes when it was opened and ended after " +
+                       std::to_string(eng.BytesRead) + "; the output keeps the records read before");
+}
+
 // Refills the buffer; false at the end of the file.
 bool Refill() {
   TInputFile& in = In();
@@ -57,6 +70,7 @@ bool Refill() {
   in.Fill = std::fread(in.Buffer.data(), 1, in.Buffer.size(), in.File);
   if (in.Fill == 0 && std::ferror(in.File)) RaiseReadError(errno != 0 ? errno : EIO);
   Eng().BytesRead += static_cast<std::int64_t>(in.Fill);
+  if (in.Fill == 0) CheckNotShrunk();
   return in.Fill > 0;
 }
 
@@ -139,6 +153,7 @@ bool ReadBinaryRecord(TEngineState& eng) {
   eng.BytesConsumed += static_cast<std::int64_t>(count);
   eng.Record.resize(count);
   eng.EndOfInput = count < static_cast<std::size_t>(recordLength) || AtEndOfFile(file);
+  if (eng.EndOfInput) CheckNotShrunk();
   return count > 0;
 }
 
@@ -179,18 +194,29 @@ std::int64_t FileSize(std::FILE* file) {
   return size < 0 ? 0 : size;
 }
 
+// Record counts are 64-bit: a log of billions of lines runs to its end.
 bool IsPlainCount(const std::string& count) {
   const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-  return !count.empty() && count.size() <= 9 && (count[0] != '0' || count.size() == 1) &&
+  return !count.empty() && count.size() <= 18 && (count[0] != '0' || count.size() == 1) &&
          std::all_of(count.begin(), count.end(), isDigit);
 }
 
-// RecordCount + 1. Plain counts below a billion are stepped in place; any
-// other text (a sign, leading zeros, non-digits a script stored) takes the
-// checked route with its errors.
+// A count a script stored in another form (a sign, leading zeros), stepped
+// in 64 bits; text that is no number keeps the checked route and its error.
+void StepStoredCount(std::string& count) {
+  std::int64_t value = 0;
+  if (TryParseInt64(count, value) && value < std::numeric_limits<std::int64_t>::max()) {
+    count = std::to_string(value + 1);
+  } else {
+    count = AddIntText(count, '+', "1");
+  }
+}
+
+// RecordCount + 1. Plain counts are stepped in place; any other text takes
+// the checked route.
 void IncrementRecordCount(std::string& count) {
   if (!IsPlainCount(count)) {
-    count = AddIntText(count, '+', "1");
+    StepStoredCount(count);
     return;
   }
   for (std::size_t i = count.size(); i-- > 0;) {

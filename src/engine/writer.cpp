@@ -18,6 +18,7 @@
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "engine/io_buffer.h"
+#include "engine/locked_output.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
@@ -96,10 +97,7 @@ bool PositionForAppend(std::FILE* file, FileType type) {
 // Opened without blocking, so a FIFO that slipped past the type check fails
 // at once instead of waiting for a reader; then back to blocking writes. The
 // stream is left unbuffered: the writer's own buffer is the only one.
-std::FILE* OpenUnbuffered(const std::string& name, const char* mode) {
-  const bool update = mode[0] == 'r';
-  const int flags = (update ? O_RDWR : O_WRONLY | O_CREAT | O_TRUNC) | O_NONBLOCK | O_CLOEXEC;
-  const int fd = ::open(name.c_str(), flags, 0666);
+std::FILE* UnbufferedStream(int fd, const char* mode) {
   if (fd < 0) return nullptr;
   std::FILE* file = nullptr;
   if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) == 0) file = ::fdopen(fd, mode);
@@ -111,6 +109,12 @@ std::FILE* OpenUnbuffered(const std::string& name, const char* mode) {
   }
   std::setvbuf(file, nullptr, _IONBF, 0);
   return file;
+}
+
+std::FILE* OpenUnbuffered(const std::string& name, const char* mode) {
+  const bool update = mode[0] == 'r';
+  const int flags = (update ? O_RDWR : O_WRONLY | O_CREAT | O_TRUNC) | O_NONBLOCK | O_CLOEXEC;
+  return UnbufferedStream(::open(name.c_str(), flags, 0666), mode);
 }
 
 // Output goes to a regular file, or to a character device such as /dev/null
@@ -139,11 +143,17 @@ std::FILE* OpenForAppend(const std::string& name, FileType type) {
   return file;
 }
 
-void OpenOutputFile(bool appending) {
+// A regular output (not the clipboard's work file) is written under a lock.
+void OpenOutputFile(bool appending, bool locked) {
   TEngineState& eng = Eng();
   const std::string name = SystemName(eng.ActualOFN);
   errno = 0;
-  std::FILE* file = appending ? OpenForAppend(name, eng.OutputType) : OpenUnbuffered(name, "wb");
+  std::FILE* file =
+      locked      ? UnbufferedStream(OpenLockedOutput(name, eng.ActualOFN, appending,
+                                                      eng.OutputType != FileType::Binary),
+                                     "wb")
+      : appending ? OpenForAppend(name, eng.OutputType)
+                  : OpenUnbuffered(name, "wb");
   if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not create " + eng.ActualOFN, ErrnoText());
   TOutputFile& out = Out();
   out.File = file;
@@ -248,8 +258,9 @@ void OpenOutput(const std::string& given) {
   eng.ActualOFN = OutputNameFor(given);
   if (eng.OutputIsNone) return;
   const TOutputKind kind = CheckOutputKind(eng.ActualOFN);
-  if (!appending && !eng.ClipboardOut && kind == TOutputKind::Regular) MakeBackup(eng.ActualOFN);
-  OpenOutputFile(appending);
+  const bool locked = kind != TOutputKind::Device && !eng.ClipboardOut;
+  if (!appending && !locked && kind == TOutputKind::Regular) MakeBackup(eng.ActualOFN);
+  OpenOutputFile(appending, locked);
 }
 
 void MakeBackup(const std::string& name) {
@@ -332,10 +343,12 @@ void CloseOutput() {
   try {
     if (!reported) FlushOutput();
   } catch (const EParse&) {
+    ReleaseOutputLock();
     std::fclose(out.File);
     out.File = nullptr;
     throw;
   }
+  ReleaseOutputLock();
   if (std::fclose(out.File) != 0) error = errno;
   out.File = nullptr;
   if (error != 0 && !reported) {

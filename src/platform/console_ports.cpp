@@ -17,6 +17,10 @@ void ConsoleNotice::ShowNotice(const std::string& caption, const std::string& te
   std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
 }
 
+void INotice::ShowStatus(const std::string& caption, const std::string& text) {
+  std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
 TPorts& Ports() {
   static ConsoleClipboard clipboard;
   static ConsoleEventPump pump;

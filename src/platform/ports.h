@@ -30,6 +30,9 @@ class INotice {
   virtual ~INotice() = default;
   // A modal message box with an OK button.
   virtual void ShowNotice(const std::string& caption, const std::string& text) = 0;
+  // A passing status that needs no answer (a run waiting for another):
+  // "caption: text" on standard error unless a front end shows it otherwise.
+  virtual void ShowStatus(const std::string& caption, const std::string& text);
 };
 
 struct TPorts {
