@@ -1,6 +1,7 @@
 // The console front end's view, its timer loop and its cancel pump.
 #include "interface/console_view.h"
 
+#include <iostream>
 #include <istream>
 #include <ostream>
 
@@ -8,6 +9,7 @@
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "interface/run_controller.h"
+#include "platform/answer_wait.h"
 #include "platform/cancel_signals.h"
 #include "platform/ports.h"
 
@@ -64,6 +66,12 @@ bool TConsoleView::AskOkCancel(const std::string& title, const std::string& text
     return false;
   }
   err_ << "Proceed? [y/N] " << std::flush;
+  // Ctrl+C at the question is Cancel: nothing is rotated or run.
+  if (&in_ == &std::cin && !WaitForInputOrCancel(0)) {
+    err_ << '\n' << std::flush;
+    declined_ = true;
+    return false;
+  }
   std::string answer;
   const bool ok = std::getline(in_, answer) && (answer == "y" || answer == "Y" || answer == "yes");
   declined_ = declined_ || !ok;

@@ -102,6 +102,8 @@ class TRunController {
   bool CheckInput(std::string& input);
   bool CheckOutput(const std::string& input, std::string& output);
   bool OverwriteAllowed(const std::string& output);
+  // Tells a start-check problem as a plain message; true when there is none.
+  bool TellProblem(const std::string& problem);
   void DeleteOldLogs();
   void RememberBoxes();   // saves the form and sets the parameter boxes up again
   bool ApplyCloseRule();  // true when the form was closed

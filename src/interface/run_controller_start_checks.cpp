@@ -7,6 +7,7 @@
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "foundation/win1252.h"
+#include "interface/backup_input.h"
 #include "interface/box_names.h"
 #include "interface/run_controller.h"
 #include "platform/file_search.h"
@@ -78,15 +79,18 @@ bool TRunController::CheckOutput(const std::string& input, std::string& output) 
     output.clear();
     return true;
   }
-  const std::string problem = OutputNameProblem(output, input);
-  if (!problem.empty()) {
-    Tell(problem, false);
-    return false;
-  }
+  if (!TellProblem(OutputNameProblem(output, input))) return false;
   const bool append = form_[kChkAppendOutput].Checked;
+  if (!append && !TellProblem(BackupInputProblem(input, output))) return false;
   if (SameTextIgnoreCase(NameExtension(output), "TXT") && !append && !OverwriteAllowed(output)) return false;
   if (append) output.insert(0, "+");
   return true;
+}
+
+bool TRunController::TellProblem(const std::string& problem) {
+  if (problem.empty()) return true;
+  Tell(problem, false);
+  return false;
 }
 
 bool TRunController::OverwriteAllowed(const std::string& output) {

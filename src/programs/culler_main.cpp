@@ -24,6 +24,7 @@
 #include "interface/gleaner_interface.h"
 #include "platform/display_probe.h"
 #include "platform/shell_port.h"
+#include "platform/standard_output.h"
 
 namespace gleaner {
 namespace {
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
   gleaner::TTerminalProgress progress(std::cerr);
   if (isatty(STDERR_FILENO) == 1) progress.Install();
   try {
-    return gleaner::RunCuller(params, view);
+    return gleaner::FinishStandardOutput("culler", gleaner::RunCuller(params, view));
   } catch (const std::exception& e) {
     return gleaner::ReportUnexpected(e.what());
   } catch (...) {
