@@ -1,8 +1,12 @@
 // Feeds arbitrary script text to the compiler and runs what compiles over a
-// small input, with the number of executed lines bounded through the event
-// pump (every line pumps once; past the budget the run is cancelled). A small
+// small input, with a budget per input enforced through the event pump
+// (every script line pumps once, and so do long commands now and then):
+// past 20,000 pumps, 1 MiB of output or 2 seconds the run is cancelled, so
+// loops the language allows (Begin ... Again for ever, output for ever) end
+// quietly and only a command that never returns ends the fuzzing. A small
 // lookup file, LufFuzz.txt, lies beside the input for LookupFile, Lookup and
 // MassChange; the seeds in seeds/script use it.
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
@@ -18,13 +22,22 @@ namespace {
 using namespace gleaner;
 
 constexpr int kLineBudget = 20000;
+constexpr std::int64_t kOutputBudget = 1 << 20;
+constexpr auto kTimeBudget = std::chrono::seconds(2);
 
 class BudgetPump : public IEventPump {
  public:
   void PumpEvents() override {
-    if (++calls > kLineBudget) Eng().CancelRequested = true;
+    const bool spent = ++calls > kLineBudget || Eng().BytesOut > kOutputBudget ||
+                       std::chrono::steady_clock::now() > deadline;
+    if (spent) Eng().CancelRequested = true;
+  }
+  void Start() {
+    calls = 0;
+    deadline = std::chrono::steady_clock::now() + kTimeBudget;
   }
   int calls = 0;
+  std::chrono::steady_clock::time_point deadline;
 };
 
 class QuietNotice : public INotice {
@@ -68,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   SetScriptActive(true);
-  pump.calls = 0;
+  pump.Start();
   try {
     OpenEngine(folder + "In.txt", folder + "Out.txt");
     BeginRun(true);

@@ -1,7 +1,7 @@
 // Lookup tables. An entry is varint(key length), key, varint(data length),
 // data. The hash table is open addressing with linear probing over a power
 // of two of slots, grown at four fifths full; a slot holds the entry's
-// offset + 1. Keys are found by their folded form, so a case-blind lookup
+// offset + 1, and a byte of the key's hash beside it. Keys are found by their folded form, so a case-blind lookup
 // folds the key once into a reused buffer and hashes it; a match-case lookup
 // takes the one entry with the same folded key and compares the bytes.
 #include "engine/lookup_table.h"
@@ -63,12 +63,17 @@ TLuEntry TLuKeys::EntryAt(std::uint32_t offset) const {
   return {key, std::string_view(at, dataSize)};
 }
 
+// The tags spare most probes a visit to the entry, which lies anywhere in
+// the block: only an entry whose tag matches is read and compared.
 std::size_t TLuKeys::SlotOf(std::string_view key) const {
   FoldLookupKey(key, scratch_);
+  const std::uint64_t hash = Hash(scratch_);
+  lastTag_ = static_cast<std::uint8_t>(hash >> 56);
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t slot = Hash(scratch_) & mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const std::uint32_t held = slots_[slot];
     if (held == 0) return slot;
+    if (tags_[slot] != lastTag_) continue;
     FoldLookupKey(EntryAt(held - 1).Key, other_);
     if (other_ == scratch_) return slot;
   }
@@ -77,12 +82,17 @@ std::size_t TLuKeys::SlotOf(std::string_view key) const {
 void TLuKeys::Grow() {
   std::vector<std::uint32_t> old = std::move(slots_);
   slots_.assign(old.empty() ? kFirstSlots : old.size() * 2, 0);
+  tags_.assign(slots_.size(), 0);
   for (const std::uint32_t held : old) {
     if (held != 0) Insert(SlotOf(EntryAt(held - 1).Key), held - 1);
   }
 }
 
-void TLuKeys::Insert(std::size_t slot, std::uint32_t offset) { slots_[slot] = offset + 1; }
+// Right after SlotOf of the entry's key, whose tag it keeps.
+void TLuKeys::Insert(std::size_t slot, std::uint32_t offset) {
+  slots_[slot] = offset + 1;
+  tags_[slot] = lastTag_;
+}
 
 bool TLuKeys::Add(std::string_view key, std::string_view data) {
   if ((count_ + 1) * 5 > slots_.size() * 4) Grow();

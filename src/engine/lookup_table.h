@@ -2,7 +2,7 @@
 // every entry (key and data, each led by its length), and a hash table of
 // entry offsets, keyed by the case-folded key, finds them. Loading a file
 // writes the entries over the file's own text in the block, so a file of n
-// bytes needs about n bytes plus 4 to 8 bytes an entry.
+// bytes needs about n bytes plus 5 to 10 bytes an entry.
 #pragma once
 
 #include <cstdint>
@@ -60,6 +60,8 @@ class TLuKeys {
   std::string block_;
   std::size_t written_ = 0;  // entries occupy block_[0, written_)
   std::vector<std::uint32_t> slots_;  // entry offset + 1; 0 = empty
+  std::vector<std::uint8_t> tags_;    // the top byte of each slot's key hash
+  mutable std::uint8_t lastTag_ = 0;  // of the key SlotOf looked for last
   std::size_t count_ = 0;
   mutable std::vector<std::uint32_t> order_;  // entry offsets in key order, once asked for
   mutable std::string scratch_, other_;

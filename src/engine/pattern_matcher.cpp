@@ -218,7 +218,10 @@ class Matcher {
 
   std::vector<std::uint64_t>& Memo(const Unit& u) {
     std::vector<std::uint64_t>& bits = failed_[u.StarIndex];
-    if (bits.empty()) bits.assign((subject_.size() + 2) / 64 + 1, 0);
+    if (bits.empty()) {
+      bits.assign((subject_.size() + 2) / 64 + 1, 0);
+      poll_.Tick(bits.size());
+    }
     return bits;
   }
   bool HasFailed(const Unit& u, std::size_t p) { return (Memo(u)[p / 64] >> (p % 64)) & 1; }
@@ -251,6 +254,7 @@ class Matcher {
   // sets i and p to try the rest after it; false when no star is left.
   bool Backtrack(std::size_t& i, std::size_t& p) {
     while (!frames_.empty()) {
+      poll_.Tick(1);
       Frame& f = frames_.back();
       MarkFailed(units_[f.UnitIndex], f.Q);
       if (f.Q > f.Low) {

@@ -9,17 +9,22 @@ namespace gleaner {
 
 int FinishStandardOutput(const char* program, int status) {
   errno = 0;
-  std::cout.flush();
+  std::cout.flush();  // flushes stdout too: the stream writes through it
   bool failed = !std::cout.good();
-  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) failed = true;
   int error = errno;
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) failed = true;
+  if (error == 0) error = errno;
   if (std::fclose(stdout) != 0) {
     failed = true;
     if (error == 0) error = errno;
   }
   if (!failed) return status;
-  std::fprintf(stderr, "%s: write error on standard output: %s\n", program,
-               error != 0 ? std::strerror(error) : "the output was not written");
+  // The reason is known only when the failing write was this flush.
+  if (error != 0) {
+    std::fprintf(stderr, "%s: write error on standard output: %s\n", program, std::strerror(error));
+  } else {
+    std::fprintf(stderr, "%s: write error on standard output\n", program);
+  }
   return status != 0 ? status : 1;
 }
 

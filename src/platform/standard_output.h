@@ -6,7 +6,8 @@
 namespace gleaner {
 
 // Flushes and closes standard output. When that fails, says so on standard
-// error ("program: write error on standard output: reason") and returns a
+// error ("program: write error on standard output", with the reason when
+// it is known) and returns a
 // failing exit status (status itself when it already fails); otherwise
 // returns status.
 int FinishStandardOutput(const char* program, int status);

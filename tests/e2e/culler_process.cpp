@@ -3,8 +3,11 @@
 #include "e2e/culler_process.h"
 
 #include <fcntl.h>
+#include <stdlib.h>
 #include <grp.h>
 #include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,13 +48,29 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
   return pointers;
 }
 
+struct TChildSetup {
+  const char* In = "/dev/null";
+  const char* Out = nullptr;
+  const char* Err = nullptr;
+  int Uid = -1;
+  int Gid = -1;
+  rlim_t AddressSpace = 0;
+};
+
 // Only async-signal-safe calls between fork and exec.
-[[noreturn]] void Child(const char* home, const char* out, const char* err, char** argv, char** envp, int uid,
-                        int gid) {
-  const int in = open("/dev/null", O_RDONLY);
-  const int outFd = open(out, O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  const int errFd = open(err, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+[[noreturn]] void Child(const char* home, const TChildSetup& setup, char** argv, char** envp) {
+  const int in = open(setup.In, O_RDWR);
+  const int outFd = open(setup.Out, O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const int errFd = open(setup.Err, O_WRONLY | O_CREAT | O_TRUNC, 0600);
   if (in < 0 || outFd < 0 || errFd < 0) _exit(127);
+  if (isatty(in)) {
+    setsid();
+    ioctl(in, TIOCSCTTY, 0);
+  }
+  const rlimit limit{setup.AddressSpace, setup.AddressSpace};
+  if (setup.AddressSpace != 0 && setrlimit(RLIMIT_AS, &limit) != 0) _exit(127);
+  const int uid = setup.Uid;
+  const int gid = setup.Gid;
   if (uid >= 0 && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)) _exit(127);
   if (chdir(home) != 0) _exit(127);
   dup2(in, 0);
@@ -89,27 +108,70 @@ void WaitForContent(const std::string& name) {
 
 }  // namespace
 
-TCullerResult CullerHome::Start(const std::vector<std::string>& args, const TSignal& signal) {
+int CullerHome::Launch(const std::vector<std::string>& args, const std::string& tag) {
   std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
   argTexts.insert(argTexts.end(), args.begin(), args.end());
   std::vector<std::string> envTexts = ChildEnvironment(home_.empty() ? Path() : home_);
   envTexts.insert(envTexts.end(), Environment.begin(), Environment.end());
   std::vector<char*> argv = Pointers(argTexts);
   std::vector<char*> envp = Pointers(envTexts);
-  const std::string out = capture_.File("out");
-  const std::string err = capture_.File("err");
+  const std::string out = StandardOutput.empty() ? capture_.File("out" + tag) : StandardOutput;
+  const std::string err = capture_.File("err" + tag);
+  std::string terminalName;
+  if (TerminalInput) {
+    terminal_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (terminal_ < 0 || grantpt(terminal_) != 0 || unlockpt(terminal_) != 0)
+      throw std::runtime_error("no pseudo-terminal");
+    terminalName = ptsname(terminal_);
+  }
+  TChildSetup setup;
+  if (TerminalInput) setup.In = terminalName.c_str();
+  setup.Out = out.c_str();
+  setup.Err = err.c_str();
+  setup.Uid = uid_;
+  setup.Gid = gid_;
+  setup.AddressSpace = AddressSpaceLimit;
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
-  if (pid == 0) Child(Path().c_str(), out.c_str(), err.c_str(), argv.data(), envp.data(), uid_, gid_);
+  if (pid == 0) Child(Path().c_str(), setup, argv.data(), envp.data());
+  return pid;
+}
+
+TCullerResult CullerHome::Finish(int pid, const std::string& tag) {
+  TCullerResult result;
+  result.Status = WaitWithLimit(pid);
+  if (StandardOutput.empty()) result.Out = ReadFile(capture_.File("out" + tag));
+  result.Err = ErrSoFar(tag);
+  if (terminal_ >= 0) close(terminal_);
+  terminal_ = -1;
+  return result;
+}
+
+std::string CullerHome::ErrSoFar(const std::string& tag) const {
+  const std::string name = capture_.File("err" + tag);
+  return FileExists(name) ? ReadFile(name) : std::string();
+}
+
+void CullerHome::TypeAtTerminal(const std::string& text) const {
+  // The program may have ended already; typing then goes nowhere.
+  if (write(terminal_, text.data(), text.size()) < 0) return;
+}
+
+TCullerResult CullerHome::RunAndAct(const std::vector<std::string>& args, const std::string& fileWritten,
+                                    const std::function<void(int pid)>& act) {
+  const int pid = Launch(args, "");
+  WaitForContent(File(fileWritten));
+  act(pid);
+  return Finish(pid, "");
+}
+
+TCullerResult CullerHome::Start(const std::vector<std::string>& args, const TSignal& signal) {
+  const int pid = Launch(args, "");
   if (!signal.WhenWritten.empty()) {
     WaitForContent(File(signal.WhenWritten));
     for (int number : signal.Numbers) kill(pid, number);
   }
-  TCullerResult result;
-  result.Status = WaitWithLimit(pid);
-  result.Out = ReadFile(out);
-  result.Err = ReadFile(err);
-  return result;
+  return Finish(pid, "");
 }
 
 void CullerHome::UseUser(int uid, int gid) {

@@ -3,6 +3,7 @@
 // the exit status returned. Dates in the logs can be masked for comparison.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,25 @@ class CullerHome {
   // Runs as another user (needs root); the home folder is opened up to it.
   void UseUser(int uid, int gid);
 
+  // Starts culler without waiting; runs started together need their own tag
+  // (their output and errors are kept apart by it). Finish waits for it.
+  int Launch(const std::vector<std::string>& args, const std::string& tag);
+  TCullerResult Finish(int pid, const std::string& tag);
+  // What a launched run has written on standard error so far.
+  std::string ErrSoFar(const std::string& tag) const;
+  // Starts culler, calls act with its process id once the file named has
+  // content, then waits for it.
+  TCullerResult RunAndAct(const std::vector<std::string>& args, const std::string& fileWritten,
+                          const std::function<void(int pid)>& act);
+
+  // Standard output goes to this file instead of being captured (/dev/full).
+  std::string StandardOutput;
+  // Standard input is a terminal (a pseudo-terminal); TypeAtTerminal types on it.
+  bool TerminalInput = false;
+  void TypeAtTerminal(const std::string& text) const;
+  // The address-space limit of the program, in bytes (0: none).
+  unsigned long long AddressSpaceLimit = 0;
+
   std::string File(const std::string& name) const { return folder_.File(name); }
   const std::string& Path() const { return folder_.Path(); }
   void Write(const std::string& name, const std::string& bytes) const { WriteFile(File(name), bytes); }
@@ -57,6 +77,7 @@ class CullerHome {
   std::string home_;
   int uid_ = -1;
   int gid_ = -1;
+  int terminal_ = -1;  // the pseudo-terminal's master side while a run has one
 };
 
 // Replaces "MM/DD/YY HH:MM:SS" (the C locale's date and time) with "<when>".

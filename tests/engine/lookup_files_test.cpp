@@ -60,7 +60,7 @@ TEST_F(LookupFiles, LoadsDataLinesAcrossLineEndsAndSkipsComments) {
   EXPECT_EQ(Found("Blue", "ign"), "bleu, clair");
   EXPECT_EQ(Found(";x", "IgnoreCase"), "<none:>");
   EXPECT_EQ(Found(";c", "IgnoreCase"), "d");  // ";" marks a comment in the first column only
-  EXPECT_EQ(FindLookupFile("t")->Entries().size(), 5u);
+  EXPECT_EQ(FindLookupFile("t")->Size(), 5u);
 }
 
 TEST_F(LookupFiles, LookupMayReadItsKeyFromItsOwnResultVariable) {
@@ -99,7 +99,7 @@ TEST_F(LookupFiles, DuplicatedKeysIgnoreLetterCase) {
   EXPECT_EQ(Eng().ErrorKind, kErrIncorrectParameter);
   // The load stops there, keeping what it had read under the short name.
   ASSERT_NE(FindLookupFile("T"), nullptr);
-  EXPECT_EQ(FindLookupFile("T")->Entries().size(), 2u);
+  EXPECT_EQ(FindLookupFile("T")->Size(), 2u);
 }
 
 TEST_F(LookupFiles, FileWithoutDataLines) {
