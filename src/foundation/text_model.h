@@ -42,7 +42,8 @@ std::size_t PreviousCharStart(std::string_view text, std::size_t at);
 std::size_t CharCount(std::string_view text);
 // Offset where character n (0-based) starts; text.size() when there are n or fewer.
 std::size_t CharOffset(std::string_view text, std::size_t n);
-// Characters that start before offset: the 0-based index of the character holding offset.
+// Characters that start before offset: the 0-based index of the character
+// starting at offset, or the 1-based position of one that holds it further in.
 std::size_t CharsBefore(std::string_view text, std::size_t offset);
 
 // --- case ----------------------------------------------------------------------
