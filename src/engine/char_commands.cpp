@@ -10,6 +10,7 @@
 
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "foundation/text_model.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 
@@ -17,15 +18,6 @@ namespace gleaner {
 namespace {
 
 unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
-
-// Capitalize: raise the first character and each one after a caseless character.
-void Capitalize(std::string& text) {
-  bool raiseNext = true;
-  for (char& c : text) {
-    if (raiseNext) c = AnsiUpper(c);
-    raiseNext = !HasCase(c);
-  }
-}
 
 using KeepSet = std::bitset<256>;
 
@@ -120,29 +112,34 @@ void Change(std::string& variable, std::string_view find, std::string_view repla
   }
 }
 
-std::string ChangeCase(std::string_view value, std::string_view caseOption) {
+void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption) {
   ClaimCommand(Cmd::ChangeCase);
   if (caseOption.empty())
     RaiseCommandError(kErrIncorrectParameter, "Option list is empty", {value, caseOption});
   const char mode = SingleOption(caseOption, "HULCN", "HardCaps Uppercase Lowercase Capitalize NoChange");
-  std::string result(value);
+  result.assign(value);
   switch (mode) {
     case 'H':
-      AnsiLowerInPlace(result);
-      Capitalize(result);
+      TextLowerInPlace(result);
+      TextCapitalizeInPlace(result);
       break;
     case 'U':
-      AnsiUpperInPlace(result);
+      TextUpperInPlace(result);
       break;
     case 'L':
-      AnsiLowerInPlace(result);
+      TextLowerInPlace(result);
       break;
     case 'C':
-      Capitalize(result);
+      TextCapitalizeInPlace(result);
       break;
     default:
       break;
   }
+}
+
+std::string ChangeCase(std::string_view value, std::string_view caseOption) {
+  std::string result;
+  ChangeCaseInto(result, value, caseOption);
   return result;
 }
 

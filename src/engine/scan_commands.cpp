@@ -9,7 +9,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/pattern_matcher.h"
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
@@ -91,8 +91,8 @@ TScanPosnResult ScanPosn(std::string_view text, std::string_view controls, std::
   const ScanSettings settings = ReadScanControls(text, controls, list);
   TScanPosnResult result;
   if (text.empty() || list.empty()) return result;
-  const std::string subject = settings.MatchCase ? std::string(text) : AnsiUpperCase(text);
-  const std::string items = settings.MatchCase ? std::string(list) : AnsiUpperCase(list);
+  const std::string subject = settings.MatchCase ? std::string(text) : TextFolded(text);
+  const std::string items = settings.MatchCase ? std::string(list) : TextFolded(list);
   Hit best;
   if (settings.Mode == ScanMode::First) best.Start = static_cast<std::int64_t>(subject.size());
   ForEachItem(items, [&](std::string_view item) {
@@ -103,8 +103,9 @@ TScanPosnResult ScanPosn(std::string_view text, std::string_view controls, std::
     return settings.Mode == ScanMode::Any;
   });
   if (result.Found) {
-    result.Start = std::to_string(best.Start);
-    result.End = std::to_string(best.End);
+    // Positions count characters: the end is the one holding the match's last byte.
+    result.Start = std::to_string(CharsBefore(subject, static_cast<std::size_t>(best.Start - 1)) + 1);
+    result.End = std::to_string(CharsBefore(subject, static_cast<std::size_t>(best.End)));
   }
   return result;
 }
@@ -120,8 +121,8 @@ std::string ScanFollow(std::string_view key, std::string_view list,
   std::string written(list);
   if (written.back() != delimiter) written += delimiter;
   std::string probe = delimiter + std::string(key) + delimiter;
-  const std::string searched = ignoreCase ? AnsiUpperCase(written) : written;
-  if (ignoreCase) AnsiUpperInPlace(probe);
+  const std::string searched = ignoreCase ? TextFolded(written) : written;
+  if (ignoreCase) TextUpperInPlace(probe);
   const std::size_t at = searched.find(probe);
   if (at == std::string::npos) return fallback;
   const std::size_t next = at + probe.size();

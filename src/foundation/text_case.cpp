@@ -152,6 +152,15 @@ std::string TextFolded(std::string_view text) {
   return out;
 }
 
+bool IsUpperCaseLetter(std::string_view character) {
+  if (!TextIsUtf8()) return character.size() == 1 && IsAnsiAlpha(character[0]) && AnsiLower(character[0]) != character[0];
+  const auto* p = reinterpret_cast<const unsigned char*>(character.data());
+  const std::size_t n = Utf8SequenceLength(p, character.size());
+  if (n == 0) return false;
+  const auto category = utf8proc_category(static_cast<utf8proc_int32_t>(Utf8Decode(p, n)));
+  return category == UTF8PROC_CATEGORY_LU || category == UTF8PROC_CATEGORY_LT;
+}
+
 bool TextSameFolded(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   return TextIsUtf8() ? Utf8SameFolded(a, b) : SameTextIgnoreCase(a, b);

@@ -59,6 +59,9 @@ void TextFoldInto(std::string_view text, std::string& out);
 std::string TextFolded(std::string_view text);
 bool TextSameFolded(std::string_view a, std::string_view b);
 
+// Whether the one character of text is an upper- or title-case letter.
+bool IsUpperCaseLetter(std::string_view character);
+
 // The Unicode form of text, for collation: an invalid UTF-8 byte stands for
 // its code page character.
 void TextWidenInto(std::string_view text, std::wstring& out);
