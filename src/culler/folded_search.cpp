@@ -12,6 +12,8 @@
 #include <bit>
 #include <utility>
 
+#include "foundation/text_model.h"
+#include "foundation/utf8_chars.h"
 #include "foundation/win1252.h"
 
 #if defined(__SSE2__)
@@ -21,21 +23,33 @@
 namespace gleaner {
 namespace {
 
-const std::array<std::uint8_t, 256>& UpperTable() {
-  static const std::array<std::uint8_t, 256> table = [] {
-    std::array<std::uint8_t, 256> built{};
+using ByteTable = std::array<std::uint8_t, 256>;
+
+// The upper case of every byte: the code page's, or in UTF-8 that of ASCII
+// alone (a character beyond ASCII never upper-cases to one within it).
+const ByteTable& UpperTable() {
+  static const ByteTable win1252 = [] {
+    ByteTable built{};
     for (std::size_t c = 0; c < built.size(); ++c) {
       built[c] = static_cast<std::uint8_t>(AnsiUpper(static_cast<char>(c)));
     }
     return built;
   }();
-  return table;
+  static const ByteTable ascii = [] {
+    ByteTable built{};
+    for (std::size_t c = 0; c < built.size(); ++c) {
+      built[c] = static_cast<std::uint8_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return built;
+  }();
+  return TextIsUtf8() ? ascii : win1252;
 }
 
 }  // namespace
 
-TFoldedTerm::TFoldedTerm(std::string upperTerm) : term_(std::move(upperTerm)) {
-  wide_ = AnchorFor(term_.front(), first_) && AnchorFor(term_.back(), last_);
+TFoldedTerm::TFoldedTerm(std::string upperTerm)
+    : term_(std::move(upperTerm)), table_(&UpperTable()), chars_(TextIsUtf8() && !IsAsciiText(term_)) {
+  wide_ = !chars_ && AnchorFor(term_.front(), first_) && AnchorFor(term_.back(), last_);
 }
 
 // Every byte that upper-cases to upper must pass the anchor's test; the
@@ -57,7 +71,8 @@ bool TFoldedTerm::AnchorFor(char upper, TAnchor& anchor) {
 }
 
 bool TFoldedTerm::MatchesAt(const char* at) const {
-  const auto& table = UpperTable();
+  if (chars_) return TextSameFolded(std::string_view(at, term_.size()), term_);
+  const ByteTable& table = *table_;
   for (std::size_t k = 0; k < term_.size(); ++k) {
     if (table[static_cast<std::uint8_t>(at[k])] != static_cast<std::uint8_t>(term_[k])) return false;
   }

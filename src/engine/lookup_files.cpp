@@ -13,7 +13,7 @@
 #include "engine/lookup_reader.h"
 #include "engine/writer.h"
 #include "foundation/search_path.h"
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 #include "platform/file_search.h"
 
 namespace gleaner {
@@ -107,14 +107,9 @@ std::string CheckLoad(std::int32_t keyField, std::int32_t dataField, const TLoad
 
 }  // namespace
 
+// The keys' case-blind forms come from the text model (TextFoldInto builds one).
 bool AnsiCaselessLess::operator()(std::string_view a, std::string_view b) const {
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto x = static_cast<unsigned char>(AnsiUpper(a[i]));
-    const auto y = static_cast<unsigned char>(AnsiUpper(b[i]));
-    if (x != y) return x < y;
-  }
-  return a.size() < b.size();
+  return TextCompareFolded(a, b) < 0;
 }
 
 bool TLuKeys::Add(std::string_view key, std::string_view data) {

@@ -16,7 +16,7 @@
 
 namespace gleaner {
 
-// Orders texts by the bytes of their Windows-1252 upper-case forms, so that
+// Orders texts by the bytes of their case-blind keys (the text model's), so that
 // texts differing only in letter case are the same key; the order is the
 // same on every machine.
 struct AnsiCaselessLess {

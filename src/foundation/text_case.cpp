@@ -4,6 +4,7 @@
 // length (see text_model.h).
 #include <utf8proc.h>
 
+#include <algorithm>
 #include <array>
 
 #include "foundation/text_model.h"
@@ -115,6 +116,35 @@ bool Utf8SameFolded(std::string_view a, std::string_view b) {
   return true;
 }
 
+// The bytes of a text's case-blind key, read one after another.
+class TFoldedBytes {
+ public:
+  explicit TFoldedBytes(std::string_view text) : text_(text) {}
+  // The key's byte at offset k; k only grows from call to call.
+  unsigned char At(std::size_t k) {
+    if (k >= end_) Fold(k);
+    return bytes_[k - start_];
+  }
+
+ private:
+  void Fold(std::size_t k) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text_.data());
+    start_ = k;
+    const std::size_t n = Utf8SequenceLength(p + k, text_.size() - k);
+    if (n <= 1) {
+      bytes_[0] = p[k] < 0x80 ? kAsciiUpper[p[k]] : p[k];
+      end_ = k + 1;
+      return;
+    }
+    Utf8Encode(SameLength(utf8proc_toupper, Utf8Decode(p + k, n)), bytes_);
+    end_ = k + n;
+  }
+
+  std::string_view text_;
+  std::size_t start_ = 0, end_ = 0;
+  unsigned char bytes_[4] = {};
+};
+
 }  // namespace
 
 void TextUpperInPlace(std::string& text) {
@@ -150,6 +180,22 @@ std::string TextFolded(std::string_view text) {
   std::string out;
   TextFoldInto(text, out);
   return out;
+}
+
+int TextCompareFolded(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  if (TextIsUtf8()) {
+    TFoldedBytes x(a), y(b);
+    for (std::size_t k = 0; k < n; ++k) {
+      if (const int d = x.At(k) - y.At(k)) return d;
+    }
+  } else {
+    for (std::size_t k = 0; k < n; ++k) {
+      const int d = static_cast<unsigned char>(AnsiUpper(a[k])) - static_cast<unsigned char>(AnsiUpper(b[k]));
+      if (d != 0) return d;
+    }
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 bool IsUpperCaseLetter(std::string_view character) {

@@ -58,6 +58,8 @@ void TextCapitalizeInPlace(std::string& text);
 void TextFoldInto(std::string_view text, std::string& out);
 std::string TextFolded(std::string_view text);
 bool TextSameFolded(std::string_view a, std::string_view b);
+// The byte order of the two case-blind keys (<0, 0, >0), without building them.
+int TextCompareFolded(std::string_view a, std::string_view b);
 
 // Whether the one character of text is an upper- or title-case letter.
 bool IsUpperCaseLetter(std::string_view character);
