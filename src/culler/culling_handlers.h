@@ -28,7 +28,6 @@ namespace gleaner {
 
 class TCullingHandlers : public TRunHandlers {
  public:
-
   void TaskInit() override;
   void FileInit() override;
   void Main() override;
