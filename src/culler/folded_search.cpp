@@ -45,6 +45,16 @@ const ByteTable& UpperTable() {
   return TextIsUtf8() ? ascii : win1252;
 }
 
+// Whether offset k of a UTF-8 line falls inside a valid sequence, after its lead byte.
+bool InsideCharacter(std::string_view line, std::size_t k) {
+  if (k >= line.size() || (static_cast<unsigned char>(line[k]) & 0xC0) != 0x80) return false;
+  const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+  for (std::size_t d = 1; d <= 3 && d <= k; ++d) {
+    if (Utf8SequenceLength(p + k - d, line.size() - (k - d)) > d) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 TFoldedTerm::TFoldedTerm(std::string upperTerm)
@@ -79,11 +89,13 @@ bool TFoldedTerm::MatchesAt(const char* at) const {
   return true;
 }
 
-// The plain search of every place from "from" on.
+// The plain search of every place from "from" on; a term compared by
+// characters only matches whole characters of the line.
 bool TFoldedTerm::ScanFrom(std::string_view line, std::size_t from) const {
   if (line.size() < term_.size()) return false;
   const std::size_t lastPlace = line.size() - term_.size();
   for (std::size_t i = from; i <= lastPlace; ++i) {
+    if (chars_ && (InsideCharacter(line, i) || InsideCharacter(line, i + term_.size()))) continue;
     if (MatchesAt(line.data() + i)) return true;
   }
   return false;
