@@ -187,7 +187,11 @@ int TextCompareFolded(std::string_view a, std::string_view b) {
   if (TextIsUtf8()) {
     TFoldedBytes x(a), y(b);
     for (std::size_t k = 0; k < n; ++k) {
-      if (const int d = x.At(k) - y.At(k)) return d;
+      const auto p = static_cast<unsigned char>(a[k]);
+      const auto q = static_cast<unsigned char>(b[k]);
+      // An ASCII byte is a character of its own, so the readers stay in step past it.
+      const int d = (p | q) < 0x80 ? kAsciiUpper[p] - kAsciiUpper[q] : x.At(k) - y.At(k);
+      if (d != 0) return d;
     }
   } else {
     for (std::size_t k = 0; k < n; ++k) {
