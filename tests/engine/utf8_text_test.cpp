@@ -71,6 +71,49 @@ TEST_F(Utf8Text, LengthsColumnsAndPadding) {
   EXPECT_EQ(AlphaNumPatt("Žluť 42 ß", std::nullopt), "AAAA NN ß");
 }
 
+TEST_F(Utf8Text, KeepAndTrimWholeCharacters) {
+  const char* kept[][3] = {
+      // variable, keep specification, result
+      {"Café crème 42", "/az/é/è", "afécrème"},
+      {"Café crème 42", "/09", "42"},  // an ASCII specification drops whole characters
+      {"αβγ δεζ abc", "/αδ", "αβγδ"},   // a range of code points
+      {"日本語、テキスト", "・日・語・、", "日語、"},  // a separator beyond ASCII
+      {"aÿ" "bÃ", "/ÿ", "ÿ"},
+  };
+  for (const auto& k : kept) {
+    std::string v = k[0];
+    KeepChar(v, k[1]);
+    EXPECT_EQ(v, k[2]) << k[0] << " " << k[1];
+  }
+  const char* trimmed[][3] = {
+      {"——a——b——", "B—", "a——b"},
+      {"——a——b——", "M—", "—a—b—"},
+      {"ééaé", "LéAa", "é"},
+      {"日日本日", "R日L本", "日日本"},
+      {"  café, crème  ", "B A,", "café crème"},
+  };
+  for (const auto& t : trimmed) {
+    std::string v = t[0];
+    TrimChar(v, t[1]);
+    EXPECT_EQ(v, t[2]) << t[0] << " " << t[1];
+  }
+  EXPECT_THAT(ErrorText([] {
+                std::string v = "x";
+                KeepChar(v, "/éèà");
+              }),
+              ::testing::HasSubstr("The keep specification (éèà) is not valid"));
+  EXPECT_THAT(ErrorText([] {
+                std::string v = "x";
+                TrimChar(v, "Bé—");
+              }),
+              ::testing::HasSubstr("The remove list should have one or more pairs"));
+  EXPECT_THAT(ErrorText([] {
+                std::string v = "x";
+                TrimChar(v, "éB");
+              }),
+              ::testing::HasSubstr("Unrecognized TrimChar specification"));
+}
+
 TEST_F(Utf8Text, ParsePositionsAndOccurrences) {
   struct {
     const char* source;
