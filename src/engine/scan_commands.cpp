@@ -70,16 +70,19 @@ bool Beats(const Hit& hit, const Hit& best, ScanMode mode) {
   return hit.End > best.End || (hit.End == best.End && hit.Start < best.Start);
 }
 
+// The delimiter of a list: its first character.
+std::string_view Delimiter(std::string_view list) { return list.substr(0, CharBytes(list, 0)); }
+
 // Calls visit(item) for each non-empty item of a delimited list until it returns true.
 template <typename Visit>
 void ForEachItem(std::string_view list, Visit visit) {
-  const char delimiter = list.front();
-  std::size_t start = 1;
+  const std::string_view delimiter = Delimiter(list);
+  std::size_t start = delimiter.size();
   while (start < list.size()) {
     std::size_t end = list.find(delimiter, start);
     if (end == std::string_view::npos) end = list.size();
     const std::string_view item = list.substr(start, end - start);
-    start = end + 1;
+    start = end + delimiter.size();
     if (!item.empty() && visit(item)) return;
   }
 }
@@ -116,11 +119,12 @@ std::string ScanFollow(std::string_view key, std::string_view list,
   const bool ignoreCase =
       OptionLetters(controls, "GM", "IgnoreCase MatchCase").find('G') != std::string::npos;
   const std::string fallback(defaultValue.value_or(std::string_view()));
-  if (key.empty() || list.size() < 2) return fallback;
-  const char delimiter = list.front();
+  if (key.empty() || CharCount(list) < 2) return fallback;
+  const std::string_view delimiter = Delimiter(list);
   std::string written(list);
-  if (written.back() != delimiter) written += delimiter;
-  std::string probe = delimiter + std::string(key) + delimiter;
+  if (!written.ends_with(delimiter)) written += delimiter;
+  std::string probe(delimiter);
+  probe.append(key).append(delimiter);
   const std::string searched = ignoreCase ? TextFolded(written) : written;
   if (ignoreCase) TextUpperInPlace(probe);
   const std::size_t at = searched.find(probe);

@@ -175,6 +175,9 @@ TEST_F(Utf8Text, PlacesCountCharacters) {
   EXPECT_EQ(overlaid, "a日本");
   const TScanPosnResult hit = ScanPosn("Café crème", "First", "/CRÈ/zz");
   EXPECT_EQ(hit.Start + ".." + hit.End, "6..8");
+  const TScanPosnResult last = ScanPosn("日本語テキスト", "Last", "→本→キ");
+  EXPECT_EQ(last.Start + ".." + last.End, "5..5");
+  EXPECT_EQ(ScanFollow("CAFÉ", "→café→1→thé→2", std::nullopt, "IgnoreCase"), "1");
 }
 
 TEST_F(Utf8Text, ComparisonsAndPatterns) {
