@@ -56,7 +56,7 @@ std::string_view SearchText(std::string_view source) {
 }
 
 bool PlanFits(const TParsePlan& plan, const TParseCall& call, bool parseMode) {
-  if (!plan.Ready || plan.ParseMode != parseMode) return false;
+  if (!plan.Ready || plan.ParseMode != parseMode || plan.Model != CurrentTextEncoding()) return false;
   return plan.FixedTexts || (plan.From == call.From && plan.To == call.To && plan.Control == call.Control);
 }
 
@@ -78,6 +78,7 @@ void UpdatePlan(const TParseCall& call, bool parseMode, TParsePlan& plan) {
   plan.Ready = false;
   ReadCall(call, parseMode, plan);
   plan.ParseMode = parseMode;
+  plan.Model = CurrentTextEncoding();
   plan.From.assign(call.From);
   plan.To.assign(call.To);
   plan.Control.assign(call.Control);
