@@ -53,7 +53,7 @@ class ClassSet {
  public:
   void Add(char c) {
     const auto b = static_cast<unsigned char>(c);
-    if (seen_[b]) return;
+    if (seen_[b] || (members_.size() == 255 && TextIsUtf8())) return;
     seen_[b] = true;
     members_ += c;
   }
