@@ -6,10 +6,11 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "culler/program_info.h"
 #include "engine/gleaner_engine.h"
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
@@ -36,17 +37,15 @@ void CutThrough(std::string& source, std::string_view separator, std::string& pi
 }  // namespace
 
 void UpperCaseListText(std::string& text, bool patterns) {
-  if (!patterns || text.empty() || text.front() == '\\') {
-    AnsiUpperInPlace(text);
-    return;
+  const bool keepTabs = patterns && !text.empty() && text.front() != '\\';
+  std::vector<std::size_t> tabEscapes;  // the "t" of each "\t", which stays lower case
+  for (std::size_t i = 0; keepTabs && i + 1 < text.size(); i += CharBytes(text, i)) {
+    if (text[i] != '\\') continue;
+    ++i;  // the escaped character
+    if (text[i] == 't') tabEscapes.push_back(i);
   }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\\' && i + 1 < text.size()) {
-      ++i;  // the escaped character
-      if (text[i] == 't') continue;
-    }
-    text[i] = AnsiUpper(text[i]);
-  }
+  TextUpperInPlace(text);
+  for (std::size_t at : tabEscapes) text[at] = 't';
 }
 
 void TCullList::Release() {

@@ -10,7 +10,7 @@
 #include "culler/program_info.h"
 #include "engine/gleaner_engine.h"
 #include "foundation/text_utils.h"
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 #include "script/gleaner_script.h"
 
 namespace gleaner {
@@ -48,10 +48,6 @@ void LogFilesAndParameters() {
 }
 
 }  // namespace
-
-TCullingHandlers::TCullingHandlers() {
-  for (std::size_t c = 0; c < upper_.size(); ++c) upper_[c] = AnsiUpper(static_cast<char>(c));
-}
 
 void TCullingHandlers::TaskInit() {
   keep_.Release();
@@ -103,10 +99,7 @@ bool TCullingHandlers::Listed(const TCullList& list, bool absentResult) {
 
 const std::string& TCullingHandlers::UpperRecord() {
   if (upperReady_) return upperRecord_;
-  const std::string& record = Eng().Record;
-  upperRecord_.resize(record.size());
-  std::transform(record.begin(), record.end(), upperRecord_.begin(),
-                 [this](char c) { return upper_[static_cast<unsigned char>(c)]; });
+  TextFoldInto(Eng().Record, upperRecord_);
   upperReady_ = true;
   return upperRecord_;
 }

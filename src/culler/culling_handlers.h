@@ -28,8 +28,6 @@ namespace gleaner {
 
 class TCullingHandlers : public TRunHandlers {
  public:
-  TCullingHandlers();
-
   void TaskInit() override;
   void FileInit() override;
   void Main() override;
@@ -57,7 +55,6 @@ class TCullingHandlers : public TRunHandlers {
   bool blockCopyAllowed_ = true;
   bool blockCopy_ = false;  // this run copies plain lines in blocks
 
-  std::array<char, 256> upper_{};  // the code page's upper case of every byte
   std::string upperRecord_;        // the current record upper-cased, reused
   bool upperReady_ = false;        // upperRecord_ holds the current record
 };

@@ -12,6 +12,8 @@
 #include <bit>
 #include <utility>
 
+#include "foundation/text_model.h"
+#include "foundation/utf8_chars.h"
 #include "foundation/win1252.h"
 
 #if defined(__SSE2__)
@@ -21,21 +23,43 @@
 namespace gleaner {
 namespace {
 
-const std::array<std::uint8_t, 256>& UpperTable() {
-  static const std::array<std::uint8_t, 256> table = [] {
-    std::array<std::uint8_t, 256> built{};
+using ByteTable = std::array<std::uint8_t, 256>;
+
+// The upper case of every byte: the code page's, or in UTF-8 that of ASCII
+// alone (a character beyond ASCII never upper-cases to one within it).
+const ByteTable& UpperTable() {
+  static const ByteTable win1252 = [] {
+    ByteTable built{};
     for (std::size_t c = 0; c < built.size(); ++c) {
       built[c] = static_cast<std::uint8_t>(AnsiUpper(static_cast<char>(c)));
     }
     return built;
   }();
-  return table;
+  static const ByteTable ascii = [] {
+    ByteTable built{};
+    for (std::size_t c = 0; c < built.size(); ++c) {
+      built[c] = static_cast<std::uint8_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    }
+    return built;
+  }();
+  return TextIsUtf8() ? ascii : win1252;
+}
+
+// Whether offset k of a UTF-8 line falls inside a valid sequence, after its lead byte.
+bool InsideCharacter(std::string_view line, std::size_t k) {
+  if (k >= line.size() || (static_cast<unsigned char>(line[k]) & 0xC0) != 0x80) return false;
+  const auto* p = reinterpret_cast<const unsigned char*>(line.data());
+  for (std::size_t d = 1; d <= 3 && d <= k; ++d) {
+    if (Utf8SequenceLength(p + k - d, line.size() - (k - d)) > d) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
-TFoldedTerm::TFoldedTerm(std::string upperTerm) : term_(std::move(upperTerm)) {
-  wide_ = AnchorFor(term_.front(), first_) && AnchorFor(term_.back(), last_);
+TFoldedTerm::TFoldedTerm(std::string upperTerm)
+    : term_(std::move(upperTerm)), table_(&UpperTable()), chars_(TextIsUtf8() && !IsAsciiText(term_)) {
+  wide_ = !chars_ && AnchorFor(term_.front(), first_) && AnchorFor(term_.back(), last_);
 }
 
 // Every byte that upper-cases to upper must pass the anchor's test; the
@@ -57,18 +81,21 @@ bool TFoldedTerm::AnchorFor(char upper, TAnchor& anchor) {
 }
 
 bool TFoldedTerm::MatchesAt(const char* at) const {
-  const auto& table = UpperTable();
+  if (chars_) return TextSameFolded(std::string_view(at, term_.size()), term_);
+  const ByteTable& table = *table_;
   for (std::size_t k = 0; k < term_.size(); ++k) {
     if (table[static_cast<std::uint8_t>(at[k])] != static_cast<std::uint8_t>(term_[k])) return false;
   }
   return true;
 }
 
-// The plain search of every place from "from" on.
+// The plain search of every place from "from" on; a term compared by
+// characters only matches whole characters of the line.
 bool TFoldedTerm::ScanFrom(std::string_view line, std::size_t from) const {
   if (line.size() < term_.size()) return false;
   const std::size_t lastPlace = line.size() - term_.size();
   for (std::size_t i = from; i <= lastPlace; ++i) {
+    if (chars_ && (InsideCharacter(line, i) || InsideCharacter(line, i + term_.size()))) continue;
     if (MatchesAt(line.data() + i)) return true;
   }
   return false;

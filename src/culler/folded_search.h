@@ -1,6 +1,7 @@
 // Case-blind search for one term of a keep or delete list, without an
 // upper-cased copy of the line: the term (already upper-cased) is found where
-// every byte of the line, upper-cased by the code page, equals the term's.
+// every byte of the line, upper-cased by the code page, equals the term's. In
+// a UTF-8 run a term beyond ASCII is compared character by character.
 // Where SSE2 is there, 16 places are tried at once on the term's first and
 // last bytes, and only the places where both fit are compared in full.
 //
@@ -8,6 +9,7 @@
 //   term.In("a Moose here")  -> true
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,7 +21,7 @@ class TFoldedTerm {
   // upperTerm is not empty and already upper-cased.
   explicit TFoldedTerm(std::string upperTerm);
 
-  // Whether AnsiUpperCase(line) holds the term.
+  // Whether the line, upper-cased by the text model the term was built under, holds the term.
   bool In(std::string_view line) const;
   const std::string& Text() const { return term_; }
 
@@ -36,6 +38,8 @@ class TFoldedTerm {
   std::size_t WideScan(std::string_view line, bool& found) const;
 
   std::string term_;
+  const std::array<std::uint8_t, 256>* table_;  // upper case of each byte, of the model built under
+  bool chars_;          // a UTF-8 term beyond ASCII: places are compared character by character
   bool wide_ = false;  // both anchors admit the wide test
   TAnchor first_, last_;
 };

@@ -20,8 +20,10 @@ void Change(std::string& variable, std::string_view find, std::string_view repla
             std::string_view passMode = "MultiPass");
 
 // caseOption is one of "HardCaps Uppercase Lowercase Capitalize NoChange"
-// (Windows-1252 case rules). Example: ChangeCase("jean-luc 3rd", "Cap")
-// gives "Jean-Luc 3Rd".
+// (the run's text model's case rules). Example: ChangeCase("jean-luc 3rd",
+// "Cap") gives "Jean-Luc 3Rd". ChangeCaseInto writes into result's own
+// storage; value must not lie in result.
+void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption = "Uppercase");
 std::string ChangeCase(std::string_view value, std::string_view caseOption = "Uppercase");
 
 // Keeps only the characters the keep specification selects: its first

@@ -11,6 +11,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/pattern_matcher.h"
+#include "foundation/text_model.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 
@@ -83,17 +84,11 @@ const std::locale& UserLocale() {
   return locale;
 }
 
-std::wstring Widened(std::string_view text) {
-  std::wstring out;
-  out.reserve(text.size());
-  for (char c : text) out += static_cast<wchar_t>(ToCodePoint(c));
-  return out;
-}
-
 // The user's collation of the Unicode forms: <0, 0 or >0.
 int CollateCompare(std::string_view a, std::string_view b) {
-  const std::wstring wa = Widened(a);
-  const std::wstring wb = Widened(b);
+  static std::wstring wa, wb;  // kept from call to call
+  TextWidenInto(a, wa);
+  TextWidenInto(b, wb);
   const auto& collate = std::use_facet<std::collate<wchar_t>>(UserLocale());
   return collate.compare(wa.data(), wa.data() + wa.size(), wb.data(), wb.data() + wb.size());
 }
@@ -218,10 +213,11 @@ bool CompareLength(Relation relation, const Values& v) {
   if (const std::size_t bad = ReadInteger(v.Second, wanted)) {
     RaiseComparisonError(kErrNumericExpected,
                          "The second parm in a comparison must be a number" + std::string(kCrLf) +
-                             "Non-numeric character found at position " + std::to_string(bad) + " of parm3",
+                             "Non-numeric character found at position " +
+                             std::to_string(CharsBefore(v.Second, bad - 1) + 1) + " of parm3",
                          v);
   }
-  return Holds(relation, static_cast<std::int64_t>(v.First.size()), static_cast<std::int64_t>(wanted));
+  return Holds(relation, static_cast<std::int64_t>(CharCount(v.First)), static_cast<std::int64_t>(wanted));
 }
 
 bool CompareRelational(int code, std::string_view first, std::string_view second, const Values& v) {
@@ -254,11 +250,11 @@ bool CompareOther(int code, std::string_view first, std::string_view second) {
     case kNotContains:
       return !Contains(first, second);
     case kLonger:
-      return first.size() > second.size();
+      return CharCount(first) > CharCount(second);
     case kShorter:
-      return first.size() < second.size();
+      return CharCount(first) < CharCount(second);
     case kSameLength:
-      return first.size() == second.size();
+      return CharCount(first) == CharCount(second);
     case kMatches: {
       const TPatternMatch found = Search(CompilePattern(second), first, 1, true);
       return found.Position == 1 && found.Length == static_cast<std::int64_t>(first.size());
@@ -281,8 +277,8 @@ bool Compare(std::string_view first, std::string_view comparator, std::string_vi
     RaiseComparisonError(kErrIncorrectParameter, "Unrecognized comparison (check parm2)", values);
   std::string upperFirst, upperSecond;
   if (IsCaseSensitive(entry->Code) && SingleOption(caseControl, "GM", "IgnoreCase MatchCase") == 'G') {
-    upperFirst = AnsiUpperCase(first);
-    upperSecond = AnsiUpperCase(second);
+    TextFoldInto(first, upperFirst);
+    TextFoldInto(second, upperSecond);
     first = upperFirst;
     second = upperSecond;
   }

@@ -17,6 +17,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/writer.h"
+#include "foundation/text_model.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 
@@ -124,7 +125,7 @@ void SetQuoteChar(const CallText& call, std::string_view value) {
     csv.QuoteChar = " ";
   } else if (upper == "NONE" || upper == "NULL") {
     csv.QuoteChar.clear();
-  } else if (value.size() > 1) {
+  } else if (CharCount(value) > 1) {
     FailControl(call, "QuoteChar must be one character long, or SPACE, or NONE");
   } else {
     csv.QuoteChar = std::string(value);
@@ -194,7 +195,7 @@ std::string ShapedValue(const CallText& call, std::string_view value, char kind)
   std::string shaped(value);
   if (!csv.MaxWidth.empty()) {
     const std::int64_t width = WholeNumber(quotedWidths ? csv.QuotedMaxWidth : csv.MaxWidth);
-    if (static_cast<std::int64_t>(shaped.size()) > width) shaped.resize(static_cast<std::size_t>(width));
+    if (width >= 0) shaped.resize(CharOffset(shaped, static_cast<std::size_t>(width)));
   }
   if (!csv.MinWidth.empty()) {
     const std::int64_t width = WholeNumber(quotedWidths ? csv.QuotedMinWidth : csv.MinWidth);

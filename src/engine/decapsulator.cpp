@@ -9,6 +9,7 @@
 #include "engine/engine_state.h"
 #include "engine/find_text.h"
 #include "foundation/numbers.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
@@ -147,6 +148,17 @@ std::int64_t PositionalPlace(std::int32_t n, std::int64_t length, bool relaxed, 
                       ") points back to before the beginning of the source string." + std::string(kHint));
 }
 
+// A position counts characters; the place is the character's first byte for
+// From and its last byte for To, so a range between them takes it whole.
+std::int64_t PositionalByte(std::int32_t n, DecapSide side, std::string_view text, bool relaxed,
+                            const TParseCall& call) {
+  const auto chars = static_cast<std::int64_t>(CharCount(text));
+  const bool from = side == DecapSide::From;
+  const std::int64_t place = PositionalPlace(n, chars, relaxed, from ? 1 : chars, call);
+  const auto offset = CharOffset(text, static_cast<std::size_t>(from ? place - 1 : place));
+  return static_cast<std::int64_t>(offset) + (from ? 1 : 0);
+}
+
 std::int64_t OneBased(std::size_t offset) {
   return offset == std::string_view::npos ? 0 : static_cast<std::int64_t>(offset) + 1;
 }
@@ -210,7 +222,7 @@ std::int64_t FindPlace(const TDecapsulator& d, DecapSide side, std::string_view 
                        std::int64_t nextStart, const TParseCall& call) {
   const auto length = static_cast<std::int64_t>(searchText.size());
   const std::int64_t defaultPlace = side == DecapSide::From ? 1 : length;
-  if (d.Positional) return PositionalPlace(d.Number, length, relaxed, defaultPlace, call);
+  if (d.Positional) return PositionalByte(d.Number, side, searchText, relaxed, call);
   if (d.FindString.empty()) return defaultPlace;
   if (d.Number != 0) return NthPlace(searchText, d.FindString, d.Number);
   // "@" belongs to To alone: a last-occurrence From is never a next search.

@@ -59,9 +59,11 @@ void ReadDecapsulator(std::string_view text, DecapSide side, const TParseCall& c
 // which defaults to Exclude and alone accepts Cut and Relaxed.
 void ReadControlSetting(std::string_view setting, bool parseMode, const TParseCall& call, TParseOptions& out);
 
-// The 1-based position that d names in searchText (the source, upper-cased
+// The 1-based byte position that d names in searchText (the source, upper-cased
 // under IgnoreCase), or 0 when its find string is not there. nextStart is the
-// 1-based position where a next-occurrence search begins.
+// 1-based position where a next-occurrence search begins. A positional
+// decapsulator counts characters of the text model and names the first byte
+// of its character as From, the last as To.
 std::int64_t FindPlace(const TDecapsulator& d, DecapSide side, std::string_view searchText, bool relaxed,
                        std::int64_t nextStart, const TParseCall& call);
 

@@ -8,6 +8,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "foundation/numbers.h"
+#include "foundation/text_model.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 
@@ -29,6 +30,24 @@ constexpr std::array<char, 256> MakePatternTable() {
 }
 
 constexpr std::array<char, 256> kPatternTable = MakePatternTable();
+
+// In UTF-8 an upper-case letter beyond ASCII is "A" too; other characters stay.
+void ReduceUtf8Pattern(std::string& pattern) {
+  std::size_t out = 0;
+  for (std::size_t i = 0; i < pattern.size();) {
+    const std::size_t n = CharBytes(pattern, i);
+    if (n == 1 && static_cast<unsigned char>(pattern[i]) < 0x80) {
+      pattern[out++] = kPatternTable[static_cast<unsigned char>(pattern[i])];
+    } else if (n > 1 && IsUpperCaseLetter(std::string_view(pattern).substr(i, n))) {
+      pattern[out++] = 'A';
+    } else {
+      pattern.copy(&pattern[out], n, i);
+      out += n;
+    }
+    i += n;
+  }
+  pattern.resize(out);
+}
 
 }  // namespace
 
@@ -59,14 +78,18 @@ std::string Padded(std::string_view value, std::string_view size, std::string_vi
     fail("Edge specification (" + std::string(edge) + ") must be Left, Right or Center");
   }
   // The edge letters name the side the padding goes, as PadText's modes do.
-  return PadText(value, width, letter, padChar.front());
+  return PadText(value, width, letter, padChar);
 }
 
 std::string AlphaNumPatt(std::string_view value, std::optional<std::string_view> removeList) {
   ClaimCommand(Cmd::AlphaNumPatt);
   if (value.empty()) return {};
-  std::string pattern = AnsiUpperCase(value);
-  for (char& c : pattern) c = kPatternTable[static_cast<unsigned char>(c)];
+  std::string pattern = TextFolded(value);
+  if (TextIsUtf8()) {
+    ReduceUtf8Pattern(pattern);
+  } else {
+    for (char& c : pattern) c = kPatternTable[static_cast<unsigned char>(c)];
+  }
   if (removeList) {
     InternalCallScope mark;
     TrimChar(pattern, *removeList);
@@ -76,7 +99,7 @@ std::string AlphaNumPatt(std::string_view value, std::optional<std::string_view>
 
 std::string Len(std::string_view all) {
   ClaimCommand(Cmd::Len);
-  return std::to_string(all.size());
+  return std::to_string(CharCount(all));
 }
 
 }  // namespace gleaner

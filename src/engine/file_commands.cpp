@@ -10,6 +10,7 @@
 #include "engine/engine_state.h"
 #include "engine/writer.h"
 #include "foundation/search_path.h"
+#include "foundation/text_model.h"
 #include "platform/file_search.h"
 
 namespace gleaner {
@@ -76,9 +77,10 @@ void Outruler(std::string_view text) {
   if (text.empty()) {
     ruler = kNullRuler;
   } else {
-    ruler.reserve(text.size());
-    while (ruler.size() < text.size()) {
-      ruler.append(kRulerUnit.substr(0, std::min(kRulerUnit.size(), text.size() - ruler.size())));
+    const std::size_t width = CharCount(text);  // one ruler column per character
+    ruler.reserve(width);
+    while (ruler.size() < width) {
+      ruler.append(kRulerUnit.substr(0, std::min(kRulerUnit.size(), width - ruler.size())));
     }
     for (char& c : line) {
       if (static_cast<unsigned char>(c) < 32) c = '^';

@@ -16,8 +16,8 @@
 
 namespace gleaner {
 
-// Orders texts by the bytes of their Windows-1252 upper-case forms, so that
-// texts differing only in letter case are the same key; the order is the
+// Orders short names by the bytes of their Windows-1252 upper-case forms (a
+// name keeps its own rules whatever the run's encoding); the order is the
 // same on every machine.
 struct AnsiCaselessLess {
   using is_transparent = void;

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
@@ -49,10 +49,7 @@ std::uint64_t Hash(std::string_view bytes) {
 
 }  // namespace
 
-void FoldLookupKey(std::string_view key, std::string& folded) {
-  folded.resize(key.size());
-  for (std::size_t i = 0; i < key.size(); ++i) folded[i] = AnsiUpper(key[i]);
-}
+void FoldLookupKey(std::string_view key, std::string& folded) { TextFoldInto(key, folded); }
 
 TLuEntry TLuKeys::EntryAt(std::uint32_t offset) const {
   const char* at = block_.data() + offset;

@@ -9,16 +9,13 @@
 #include "engine/engine_errors.h"
 #include "engine/lookup_files.h"
 #include "foundation/text_utils.h"
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
 
 bool SameAt(std::string_view text, std::size_t at, std::string_view key) {
-  for (std::size_t i = 0; i < key.size(); ++i) {
-    if (AnsiUpper(text[at + i]) != AnsiUpper(key[i])) return false;
-  }
-  return true;
+  return TextSameFolded(text.substr(at, key.size()), key);
 }
 
 // Position of the next key in text at or after from, or npos.

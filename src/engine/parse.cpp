@@ -11,7 +11,7 @@
 #include "engine/decapsulator.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
@@ -51,12 +51,12 @@ std::int64_t Length(std::string_view text) { return static_cast<std::int64_t>(te
 std::string_view SearchText(std::string_view source) {
   if (!gWork.Options->IgnoreCase) return source;
   gWork.Upper.assign(source);
-  AnsiUpperInPlace(gWork.Upper);
+  TextUpperInPlace(gWork.Upper);
   return gWork.Upper;
 }
 
 bool PlanFits(const TParsePlan& plan, const TParseCall& call, bool parseMode) {
-  if (!plan.Ready || plan.ParseMode != parseMode) return false;
+  if (!plan.Ready || plan.ParseMode != parseMode || plan.Model != CurrentTextEncoding()) return false;
   return plan.FixedTexts || (plan.From == call.From && plan.To == call.To && plan.Control == call.Control);
 }
 
@@ -67,8 +67,8 @@ void ReadCall(const TParseCall& call, bool parseMode, TParsePlan& read) {
   ReadDecapsulator(call.To, DecapSide::To, call, read.ToPlace);
   ReadControlSetting(call.Control, parseMode, call, read.Options);
   if (read.Options.IgnoreCase) {
-    if (!read.FromPlace.Positional) AnsiUpperInPlace(read.FromPlace.FindString);
-    if (!read.ToPlace.Positional) AnsiUpperInPlace(read.ToPlace.FindString);
+    if (!read.FromPlace.Positional) TextUpperInPlace(read.FromPlace.FindString);
+    if (!read.ToPlace.Positional) TextUpperInPlace(read.ToPlace.FindString);
   }
 }
 
@@ -78,6 +78,7 @@ void UpdatePlan(const TParseCall& call, bool parseMode, TParsePlan& plan) {
   plan.Ready = false;
   ReadCall(call, parseMode, plan);
   plan.ParseMode = parseMode;
+  plan.Model = CurrentTextEncoding();
   plan.From.assign(call.From);
   plan.To.assign(call.To);
   plan.Control.assign(call.Control);
@@ -140,7 +141,9 @@ bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TPa
   gWork.FromPos = FindPlace(from, DecapSide::From, searchText, relaxed, 0, call);
   if (gWork.FromPos == 0) return false;
   gState.FromNotEmpty = !from.FindString.empty();
-  const std::int64_t nextStart = gWork.FromPos + Length(from.FindString);
+  const std::int64_t fromLength =
+      from.Positional ? static_cast<std::int64_t>(CharBytes(source, gWork.FromPos - 1)) : Length(from.FindString);
+  const std::int64_t nextStart = gWork.FromPos + fromLength;
   gState.ToPos = FindPlace(to, DecapSide::To, searchText, relaxed, nextStart, call);
   gState.ToNotEmpty = !to.FindString.empty();
   if (gState.ToPos == 0) {
@@ -152,10 +155,18 @@ bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TPa
   return true;
 }
 
+// The character position of a byte position: the character holding it, one
+// past the last character for one past the end, 0 for 0.
+std::int64_t CharPlace(std::string_view text, std::int64_t bytePlace) {
+  if (bytePlace <= 0) return bytePlace;
+  const std::int64_t within = std::min(bytePlace, Length(text));
+  return static_cast<std::int64_t>(CharsBefore(text, static_cast<std::size_t>(within))) + bytePlace - within;
+}
+
 [[noreturn]] void RaiseReversed(const TParseCall& call) {
   RaiseParseError(call, kErrReversedIndices,
-                  "\"From\" position (" + std::to_string(gState.StartPos) + ") exceeds \"To\" position (" +
-                      std::to_string(gState.EndPos) + ")");
+                  "\"From\" position (" + std::to_string(CharPlace(call.Source, gState.StartPos)) +
+                      ") exceeds \"To\" position (" + std::to_string(CharPlace(call.Source, gState.EndPos)) + ")");
 }
 
 void TakeResult(const std::string& source, std::string& result) {
@@ -222,7 +233,7 @@ void FindPosn(std::string& target, std::string_view source, std::string_view dec
               std::string_view control) {
   Eng().CurrentCommand = Cmd::FindPosn;
   // Computed before target is written: target may be the source variable.
-  const std::int64_t start = StartPlace(source, decapsulator, control);
+  const std::int64_t start = CharPlace(source, StartPlace(source, decapsulator, control));
   target = std::to_string(start);
 }
 
@@ -245,9 +256,10 @@ bool Overlay(std::string& variable, std::string_view decapsulator, std::string_v
   const std::int64_t start = StartPlace(variable, decapsulator, control);
   if (start == 0 || text.empty()) return false;
   const std::string piece(text);  // text may be part of variable
-  const auto at = static_cast<std::size_t>(start - 1);
-  if (variable.size() < at + piece.size()) variable.resize(at + piece.size(), ' ');
-  variable.replace(at, piece.size(), piece);
+  // The piece covers as many characters as it holds, lengthening the variable as needed.
+  const auto at = std::min(static_cast<std::size_t>(start - 1), variable.size());
+  const std::size_t covered = CharOffset(std::string_view(variable).substr(at), CharCount(piece));
+  variable.replace(at, covered, piece);
   return true;
 }
 

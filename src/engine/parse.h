@@ -18,6 +18,7 @@
 #include <string_view>
 
 #include "engine/decapsulator.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 
@@ -47,6 +48,7 @@ struct TParsePlan {
   bool FixedTexts = false;
   bool Ready = false;
   bool ParseMode = false;
+  TextEncoding Model = TextEncoding::kWindows1252;  // the text model the find strings were upper-cased in
   std::string From, To, Control;   // the texts read
   TDecapsulator FromPlace, ToPlace;  // find strings upper-cased under IgnoreCase
   TParseOptions Options;

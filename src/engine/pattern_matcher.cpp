@@ -12,12 +12,15 @@
 // which bounds the work by program length x subject length.
 #include "engine/pattern_matcher.h"
 
+#include <algorithm>
 #include <bitset>
 #include <stdexcept>
 #include <vector>
 
 #include "engine/cancel_poll.h"
 #include "engine/engine_errors.h"
+#include "foundation/text_model.h"
+#include "foundation/utf8_chars.h"
 
 namespace gleaner {
 namespace {
@@ -26,16 +29,24 @@ namespace {
 
 bool IsRangeEnd(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
 
+// The character at pattern[i] (one byte, or in UTF-8 its whole sequence);
+// advances i past it.
+std::string_view ReadChar(std::string_view pattern, std::size_t& i) {
+  const std::size_t n = CharBytes(pattern, i);
+  i += n;
+  return pattern.substr(i - n, n);
+}
+
 // The character an escape stands for: "\t" is a tab, "\" + c is c, and a
 // backslash at the end of the pattern is itself. Advances i past the escape.
-char ReadEscape(std::string_view pattern, std::size_t& i) {
+std::string_view ReadEscape(std::string_view pattern, std::size_t& i) {
   if (i + 1 >= pattern.size()) {
     ++i;
-    return '\\';
+    return "\\";
   }
-  const char c = pattern[i + 1];
-  i += 2;
-  return c == 't' ? '\t' : c;
+  ++i;
+  const std::string_view c = ReadChar(pattern, i);
+  return c == "t" ? "\t" : c;
 }
 
 // The members of a class in order of first appearance, without duplicates.
@@ -43,9 +54,16 @@ class ClassSet {
  public:
   void Add(char c) {
     const auto b = static_cast<unsigned char>(c);
-    if (seen_[b]) return;
+    if (seen_[b] || (members_.size() == 255 && TextIsUtf8())) return;
     seen_[b] = true;
     members_ += c;
+  }
+  // A character of several bytes (UTF-8); the length byte bounds the members
+  // to 255 bytes, and characters past that are left out.
+  void Add(std::string_view c) {
+    if (c.size() == 1) return Add(c.front());
+    if (HasWide(c) || members_.size() + c.size() > 255) return;
+    members_.append(c);
   }
   void AddRange(char from, char to) {
     for (int c = static_cast<unsigned char>(from); c <= static_cast<unsigned char>(to); ++c) {
@@ -55,16 +73,23 @@ class ClassSet {
   // Appends the instruction. The length is one byte, so a set holding all 256
   // characters is written as its equivalent: "." or, negated, the empty set.
   void Emit(bool negated, std::string& program) const {
-    if (members_.size() == 256) {
+    if (members_.size() == 256 && !TextIsUtf8()) {
       program += negated ? std::string("[\0", 2) : std::string(".");
       return;
     }
     program += negated ? '!' : '[';
-    program += static_cast<char>(members_.size());
-    program += members_;
+    program += static_cast<char>(std::min<std::size_t>(members_.size(), 255));
+    program.append(members_, 0, 255);
   }
 
  private:
+  bool HasWide(std::string_view c) const {
+    for (std::size_t k = 0; k < members_.size(); k += CharBytes(members_, k)) {
+      if (members_.compare(k, c.size(), c) == 0) return true;
+    }
+    return false;
+  }
+
   std::bitset<256> seen_;
   std::string members_;
 };
@@ -85,8 +110,7 @@ std::size_t CompileClass(std::string_view pattern, std::size_t i, std::string& p
       set.AddRange(c, pattern[i + 2]);
       i += 3;
     } else {
-      set.Add(c);
-      ++i;
+      set.Add(ReadChar(pattern, i));
     }
   }
   set.Emit(negated, program);
@@ -102,15 +126,6 @@ std::size_t CompileClass(std::string_view pattern, std::size_t i, std::string& p
   throw std::runtime_error(text);
 }
 
-// One instruction of a program, with a 256-entry acceptance table for the
-// operations that take a character (case folding already applied).
-struct Unit {
-  char Op = '.';
-  bool Starred = false;
-  std::size_t StarIndex = 0;  // index of its failure memo when starred
-  std::bitset<256> Accepts;
-};
-
 char OtherAsciiCase(char c) {
   if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
   if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
@@ -120,6 +135,37 @@ char OtherAsciiCase(char c) {
 void Accept(std::bitset<256>& table, char c, bool exactCase) {
   table.set(static_cast<unsigned char>(c));
   if (!exactCase) table.set(static_cast<unsigned char>(OtherAsciiCase(c)));
+}
+
+// One instruction of a program, with a 256-entry acceptance table for the
+// operations that take a character (case folding already applied). In UTF-8
+// the table decides the one-byte characters; a longer character is taken
+// when it is among Wide's characters, or when it is not and Negated is set.
+struct Unit {
+  char Op = '.';
+  bool Starred = false;
+  bool Negated = false;
+  std::size_t StarIndex = 0;  // index of its failure memo when starred
+  std::bitset<256> Accepts;
+  std::string_view Wide;  // characters laid end to end, in the program
+};
+
+bool HoldsChar(std::string_view members, std::string_view c) {
+  for (std::size_t k = 0; k < members.size(); k += Utf8CharBytes(members, k)) {
+    if (members.compare(k, c.size(), c) == 0 && Utf8CharBytes(members, k) == c.size()) return true;
+  }
+  return false;
+}
+
+// Sets the unit's one-byte members in its table and points Wide at the members.
+void AcceptMembers(std::string_view members, bool exactCase, Unit& unit) {
+  const bool utf8 = TextIsUtf8();
+  for (std::size_t k = 0; k < members.size();) {
+    const std::size_t n = utf8 ? Utf8CharBytes(members, k) : 1;
+    if (n == 1) Accept(unit.Accepts, members[k], exactCase);
+    k += n;
+  }
+  if (utf8) unit.Wide = members;
 }
 
 // Decodes the instruction at program[k] into unit and returns the index after it.
@@ -132,18 +178,24 @@ std::size_t DecodeInstruction(std::string_view program, std::size_t k, bool exac
       return k + 1;
     case '.':
       unit.Accepts.set();
+      unit.Negated = true;
       return k + 1;
-    case '@':
+    case '@': {
       if (k + 1 >= size) RaiseMalformed(program, k);
-      Accept(unit.Accepts, program[k + 1], exactCase);
-      return k + 2;
+      const std::size_t n = CharBytes(program, k + 1);
+      AcceptMembers(program.substr(k + 1, n), exactCase, unit);
+      return k + 1 + n;
+    }
     case '[':
     case '!': {
       if (k + 1 >= size) RaiseMalformed(program, k);
       const std::size_t count = static_cast<unsigned char>(program[k + 1]);
       if (k + 2 + count > size) RaiseMalformed(program, k);
-      for (std::size_t j = 0; j < count; ++j) Accept(unit.Accepts, program[k + 2 + j], exactCase);
-      if (unit.Op == '!') unit.Accepts.flip();
+      AcceptMembers(program.substr(k + 2, count), exactCase, unit);
+      if (unit.Op == '!') {
+        unit.Accepts.flip();
+        unit.Negated = true;
+      }
       return k + 2 + count;
     }
     default:
@@ -153,7 +205,8 @@ std::size_t DecodeInstruction(std::string_view program, std::size_t k, bool exac
 
 class Matcher {
  public:
-  Matcher(std::string_view program, std::string_view subject, bool exactCase) : subject_(subject) {
+  Matcher(std::string_view program, std::string_view subject, bool exactCase)
+      : subject_(subject), utf8_(TextIsUtf8() && !IsAsciiText(subject)) {
     std::size_t k = 0;
     while (k < program.size()) {
       Unit unit;
@@ -173,14 +226,14 @@ class Matcher {
   // backwards for the last one finds what repeated forward searches would
   // find, without repeating the work of every match before it.
   TPatternMatch First(std::size_t start) {
-    for (std::size_t p = start; p <= subject_.size(); ++p) {
+    for (std::size_t p = start; p <= subject_.size(); p = Next(p)) {
       poll_.Tick(1);
       if (const std::size_t end = MatchAt(p)) return Found(p, end);
     }
     return {};
   }
   TPatternMatch Last(std::size_t start) {
-    for (std::size_t p = subject_.size(); p >= start && p > 0; --p) {
+    for (std::size_t p = Previous(subject_.size() + 1); p >= start && p > 0; p = Previous(p)) {
       poll_.Tick(1);
       if (const std::size_t end = MatchAt(p)) return Found(p, end);
     }
@@ -200,19 +253,31 @@ class Matcher {
     std::size_t Q;
   };
 
-  // True when the unit takes the character at p (1-based).
-  bool Takes(const Unit& u, std::size_t p) const {
-    if (p > subject_.size()) return false;
-    if (u.Op == '^') return p == 1;
-    if (u.Op == '$') return false;
-    return u.Accepts[static_cast<unsigned char>(subject_[p - 1])];
+  // Positions (1-based) of the characters after and before the one at p;
+  // a subject without a byte above 0x7F steps by bytes in either model.
+  std::size_t Next(std::size_t p) const { return utf8_ ? p + Utf8CharBytes(subject_, p - 1) : p + 1; }
+  std::size_t Previous(std::size_t p) const {
+    if (!utf8_ || p <= 1) return p - 1;
+    return Utf8PreviousStart(subject_, p - 1) + 1;
+  }
+
+  // The bytes of the character at p (1-based) that the unit takes, or 0.
+  std::size_t Takes(const Unit& u, std::size_t p) const {
+    if (p > subject_.size()) return 0;
+    if (u.Op == '^') return p == 1 ? 1 : 0;
+    if (u.Op == '$') return 0;
+    const auto b = static_cast<unsigned char>(subject_[p - 1]);
+    const std::size_t n = utf8_ && b >= 0x80 ? Utf8CharBytes(subject_, p - 1) : 1;
+    if (n == 1) return u.Accepts[b] ? 1 : 0;
+    return HoldsChar(u.Wide, subject_.substr(p - 1, n)) != u.Negated ? n : 0;
   }
 
   // Runs one unstarred unit at p, advancing p past a taken character.
   bool Step(const Unit& u, std::size_t& p) const {
     if (u.Op == '$') return p == subject_.size() + 1;
-    if (!Takes(u, p)) return false;
-    if (u.Op != '^') ++p;
+    const std::size_t n = Takes(u, p);
+    if (n == 0) return false;
+    if (u.Op != '^') p += n;
     return true;
   }
 
@@ -241,7 +306,7 @@ class Matcher {
       }
       if (HasFailed(u, p)) break;
       std::size_t q = p;
-      while (Takes(u, q) && !HasFailed(u, q + 1)) ++q;
+      for (std::size_t n = Takes(u, q); n != 0 && !HasFailed(u, q + n); n = Takes(u, q)) q += n;
       frames_.push_back({i, p, q});
       taken += q - p;
       p = q;
@@ -258,7 +323,7 @@ class Matcher {
       Frame& f = frames_.back();
       MarkFailed(units_[f.UnitIndex], f.Q);
       if (f.Q > f.Low) {
-        --f.Q;
+        f.Q = Previous(f.Q);
         i = f.UnitIndex + 1;
         p = f.Q;
         return true;
@@ -279,6 +344,7 @@ class Matcher {
   }
 
   std::string_view subject_;
+  bool utf8_;  // the subject steps by UTF-8 characters
   std::vector<Unit> units_;
   std::vector<std::vector<std::uint64_t>> failed_;  // per star: bit p set when it failed at p
   std::vector<Frame> frames_;
@@ -315,7 +381,7 @@ std::string CompilePattern(std::string_view pattern) {
       i = CompileClass(pattern, i + 1, program);
     } else {
       program += '@';
-      program += c == '\\' ? ReadEscape(pattern, i) : pattern[i++];
+      program += c == '\\' ? ReadEscape(pattern, i) : ReadChar(pattern, i);
     }
   }
   return program;

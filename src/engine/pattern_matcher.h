@@ -5,8 +5,10 @@
 // Program format (instructions laid end to end, each led by its operation):
 //   "@" c        the literal character c
 //   "."          any one character
-//   "[" n s...   any one character among the n set characters (n one byte, 0-255)
-//   "!" n s...   any one character not among the n set characters
+//   "[" n s...   any one character among the set characters, n bytes of them (n one byte, 0-255)
+//   "!" n s...   any one character not among the set characters
+// A character is one byte, or in a UTF-8 run one UTF-8 sequence (an invalid
+// byte alone); a program is compiled and run under the same text model.
 //   "^"          nothing, at subject position 1 only
 //   "$"          nothing, past the last character only
 //   "*" X        X repeated zero or more times, greedily

@@ -9,7 +9,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/pattern_matcher.h"
-#include "foundation/win1252.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
@@ -70,16 +70,19 @@ bool Beats(const Hit& hit, const Hit& best, ScanMode mode) {
   return hit.End > best.End || (hit.End == best.End && hit.Start < best.Start);
 }
 
+// The delimiter of a list: its first character.
+std::string_view Delimiter(std::string_view list) { return list.substr(0, CharBytes(list, 0)); }
+
 // Calls visit(item) for each non-empty item of a delimited list until it returns true.
 template <typename Visit>
 void ForEachItem(std::string_view list, Visit visit) {
-  const char delimiter = list.front();
-  std::size_t start = 1;
+  const std::string_view delimiter = Delimiter(list);
+  std::size_t start = delimiter.size();
   while (start < list.size()) {
     std::size_t end = list.find(delimiter, start);
     if (end == std::string_view::npos) end = list.size();
     const std::string_view item = list.substr(start, end - start);
-    start = end + 1;
+    start = end + delimiter.size();
     if (!item.empty() && visit(item)) return;
   }
 }
@@ -91,8 +94,8 @@ TScanPosnResult ScanPosn(std::string_view text, std::string_view controls, std::
   const ScanSettings settings = ReadScanControls(text, controls, list);
   TScanPosnResult result;
   if (text.empty() || list.empty()) return result;
-  const std::string subject = settings.MatchCase ? std::string(text) : AnsiUpperCase(text);
-  const std::string items = settings.MatchCase ? std::string(list) : AnsiUpperCase(list);
+  const std::string subject = settings.MatchCase ? std::string(text) : TextFolded(text);
+  const std::string items = settings.MatchCase ? std::string(list) : TextFolded(list);
   Hit best;
   if (settings.Mode == ScanMode::First) best.Start = static_cast<std::int64_t>(subject.size());
   ForEachItem(items, [&](std::string_view item) {
@@ -103,8 +106,9 @@ TScanPosnResult ScanPosn(std::string_view text, std::string_view controls, std::
     return settings.Mode == ScanMode::Any;
   });
   if (result.Found) {
-    result.Start = std::to_string(best.Start);
-    result.End = std::to_string(best.End);
+    // Positions count characters: the end is the one holding the match's last byte.
+    result.Start = std::to_string(CharsBefore(subject, static_cast<std::size_t>(best.Start - 1)) + 1);
+    result.End = std::to_string(CharsBefore(subject, static_cast<std::size_t>(best.End)));
   }
   return result;
 }
@@ -115,13 +119,14 @@ std::string ScanFollow(std::string_view key, std::string_view list,
   const bool ignoreCase =
       OptionLetters(controls, "GM", "IgnoreCase MatchCase").find('G') != std::string::npos;
   const std::string fallback(defaultValue.value_or(std::string_view()));
-  if (key.empty() || list.size() < 2) return fallback;
-  const char delimiter = list.front();
+  if (key.empty() || CharCount(list) < 2) return fallback;
+  const std::string_view delimiter = Delimiter(list);
   std::string written(list);
-  if (written.back() != delimiter) written += delimiter;
-  std::string probe = delimiter + std::string(key) + delimiter;
-  const std::string searched = ignoreCase ? AnsiUpperCase(written) : written;
-  if (ignoreCase) AnsiUpperInPlace(probe);
+  if (!written.ends_with(delimiter)) written += delimiter;
+  std::string probe(delimiter);
+  probe.append(key).append(delimiter);
+  const std::string searched = ignoreCase ? TextFolded(written) : written;
+  if (ignoreCase) TextUpperInPlace(probe);
   const std::size_t at = searched.find(probe);
   if (at == std::string::npos) return fallback;
   const std::size_t next = at + probe.size();

@@ -6,6 +6,7 @@
 #include <list>
 
 #include "foundation/numbers.h"
+#include "foundation/text_model.h"
 #include "foundation/win1252.h"
 
 namespace gleaner {
@@ -239,10 +240,10 @@ bool CheckedInt(std::string_view text, std::int64_t& value, bool allowNegative, 
 
 std::string SubText(std::string_view text, std::int64_t from, std::int64_t to) {
   const std::int64_t first = std::max<std::int64_t>(from, 1);
-  const std::int64_t last = std::min<std::int64_t>(to, static_cast<std::int64_t>(text.size()));
-  if (last < first) return {};
-  return std::string(
-      text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1)));
+  if (to < first) return {};
+  const std::size_t begin = CharOffset(text, static_cast<std::size_t>(first - 1));
+  const std::size_t end = CharOffset(text, static_cast<std::size_t>(std::min(to, static_cast<std::int64_t>(text.size()))));
+  return std::string(text.substr(begin, end - begin));
 }
 
 std::int64_t PosFrom(std::int64_t start, std::string_view sub, std::string_view text) {
@@ -258,17 +259,23 @@ std::int64_t LastPos(std::string_view sub, std::string_view text) {
   return at == std::string_view::npos ? 0 : static_cast<std::int64_t>(at) + 1;
 }
 
-std::string PadText(std::string_view text, std::int64_t width, char mode, char fill) {
-  const std::int64_t length = static_cast<std::int64_t>(text.size());
+std::string PadText(std::string_view text, std::int64_t width, char mode, std::string_view fill) {
+  const auto length = static_cast<std::int64_t>(CharCount(text));
   const char upperMode = AnsiUpper(mode);
   if (width <= length || (upperMode != 'C' && upperMode != 'L' && upperMode != 'R')) return std::string(text);
   const std::size_t extra = static_cast<std::size_t>(width - length);
   const std::size_t left = upperMode == 'C' ? extra / 2 : (upperMode == 'L' ? extra : 0);
-  std::string out(left, fill);
-  out.reserve(static_cast<std::size_t>(width));
+  const std::string_view pad = fill.substr(0, fill.empty() ? 0 : CharBytes(fill, 0));
+  std::string out;
+  out.reserve(text.size() + extra * pad.size());
+  for (std::size_t i = 0; i < left; ++i) out.append(pad);
   out.append(text);
-  out.append(extra - left, fill);
+  for (std::size_t i = left; i < extra; ++i) out.append(pad);
   return out;
+}
+
+std::string PadText(std::string_view text, std::int64_t width, char mode, char fill) {
+  return PadText(text, width, mode, std::string_view(&fill, 1));
 }
 
 void SetLabelLayout(std::int32_t width, char fill, std::int32_t indent) {

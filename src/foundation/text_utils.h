@@ -42,7 +42,8 @@ std::string_view TrimControls(std::string_view text);
 bool CheckedInt(std::string_view text, std::int32_t& value, bool allowNegative, bool emptyIsZero);
 bool CheckedInt(std::string_view text, std::int64_t& value, bool allowNegative, bool emptyIsZero);
 
-// Characters from position max(from, 1) to min(to, length): SubText("abcdef", 4, 99) is "def".
+// Characters (of the text model) from position max(from, 1) to min(to, length):
+// SubText("abcdef", 4, 99) is "def".
 std::string SubText(std::string_view text, std::int64_t from, std::int64_t to);
 
 // Position of the first sub in text at or after start (below 1 counts as 1);
@@ -55,8 +56,10 @@ std::int64_t LastPos(std::string_view sub, std::string_view text);
 // Pads text with fill to width; never cuts. mode (letter case ignored):
 // 'C' centred (odd remainder on the right), 'L' fill on the left
 // (right-aligned), 'R' fill on the right; any other mode leaves text as it is.
-// PadText("abc", 6, 'C', '*') is "*abc**".
+// PadText("abc", 6, 'C', '*') is "*abc**". Widths count characters of the
+// text model; fill's first character pads.
 std::string PadText(std::string_view text, std::int64_t width, char mode, char fill);
+std::string PadText(std::string_view text, std::int64_t width, char mode, std::string_view fill);
 
 // Layout of FormatLabelLine: line width, fill character and indent (initially 0, ' ', 0).
 void SetLabelLayout(std::int32_t width, char fill, std::int32_t indent);

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "foundation/utf8_chars.h"
+
 namespace gleaner {
 namespace {
 
@@ -43,19 +45,6 @@ constexpr CaseTables MakeTables() {
 constexpr CaseTables kTables = MakeTables();
 
 unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 }  // namespace
 

@@ -134,6 +134,14 @@ void AssignCommand(TScriptLine& line) {
   SetTarget(line, value);
 }
 
+// The case change is written where the result is stored, without a copy on the way.
+void ChangeCaseCommand(TScriptLine& line) {
+  TCommandPlan& plan = PlanOf(line);
+  std::string& result = ResultPlace(line, plan);
+  ChangeCaseInto(result, Arg(line, 1), Arg(line, 2, "Uppercase"));
+  if (&result == &plan.Result) SetTarget(line, result);
+}
+
 void ScanPosnCommand(TScriptLine& line) {
   const TScanPosnResult r = ScanPosn(Arg(line, 3), Arg(line, 5, "Any IgnoreCase"), Arg(line, 4));
   SetSuccess(r.Found);
@@ -157,8 +165,7 @@ const std::array kCommands = {
                    [](TScriptLine& l) { SetTarget(l, CalcReal(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, "2"))); }},
     TEngineCommand{Cmd::Change, 0,
                    [](TScriptLine& l) { OnVariable(VarArg(l, 1), Change, Arg(l, 2), Arg(l, 3), Arg(l, 4, "MultiPass")); }},
-    TEngineCommand{Cmd::ChangeCase, 2,
-                   [](TScriptLine& l) { SetTarget(l, ChangeCase(Arg(l, 1), Arg(l, 2, "Uppercase"))); }},
+    TEngineCommand{Cmd::ChangeCase, 2, ChangeCaseCommand},
     TEngineCommand{Cmd::Cols, 3, [](TScriptLine& l) { SetTarget(l, Cols(Arg(l, 1), Arg(l, 2), Arg(l, 3, Arg(l, 2)))); }},
     TEngineCommand{Cmd::Dec, 0, [](TScriptLine& l) { OnVariable(VarArg(l, 1), Dec, Arg(l, 2, "1")); }},
     TEngineCommand{Cmd::FindPosn, 3,

@@ -4,6 +4,7 @@
 
 #include "engine/engine_errors.h"
 #include "foundation/numbers.h"
+#include "foundation/text_model.h"
 #include "script/script_line.h"
 #include "script/values.h"
 
@@ -19,12 +20,14 @@ void ResolveArrayElement(TParm& parm, TValueStore& store) {
 
 namespace {
 
+// Characters of the text model from start to end (end 0: start alone).
 std::string_view Range(std::string_view text, std::int32_t start, std::int32_t end) {
   if (end == 0) end = start;
   const std::int64_t first = std::max<std::int64_t>(start, 1);
-  const std::int64_t last = std::min<std::int64_t>(end, static_cast<std::int64_t>(text.size()));
-  if (text.empty() || first > static_cast<std::int64_t>(text.size()) || last < first) return {};
-  return text.substr(static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+  if (text.empty() || end < first) return {};
+  const std::size_t begin = CharOffset(text, static_cast<std::size_t>(first - 1));
+  const std::size_t stop = CharOffset(text, static_cast<std::size_t>(end));
+  return text.substr(begin, stop - begin);
 }
 
 }  // namespace
