@@ -41,7 +41,8 @@ std::string FindHelperProgram(std::string_view programFolder, std::string_view n
 void ActForProgram(std::string_view programFile) {
   const fs::path program(programFile);
   std::error_code error;
-  if (program.is_absolute() && fs::is_regular_file(program, error)) ActedFor() = program.lexically_normal().string();
+  if (program.is_absolute() && fs::is_regular_file(program, error))
+    ActedFor() = program.lexically_normal().string();
 }
 
 const std::string& ProgramActedFor() { return ActedFor(); }

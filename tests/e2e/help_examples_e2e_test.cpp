@@ -20,15 +20,16 @@ namespace gleaner::testing {
 namespace {
 
 struct TDocExample {
-  int Line = 0;                               // of "Script:", for the failure message
-  std::map<std::string, std::string> Files;   // name -> lines, LF-ended
+  int Line = 0;                              // of "Script:", for the failure message
+  std::map<std::string, std::string> Files;  // name -> lines, LF-ended
   std::string Switches;
   std::string Awk;
-  std::string Output;                         // lines, LF-ended
+  std::string Output;  // lines, LF-ended
 };
 
 std::string Decoded(std::string text) {
-  const std::pair<const char*, const char*> entities[] = {{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
+  const std::pair<const char*, const char*> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
   for (const auto& [entity, character] : entities) {
     for (std::size_t at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
       text.replace(at, std::string(entity).size(), character);
@@ -61,7 +62,8 @@ std::vector<TDocExample> DocExamples(const std::vector<std::string>& lines) {
     const std::string header = BlockHeader(lines[i]);
     if (header.empty()) continue;
     std::string block;
-    while (i + 1 < lines.size() && lines[i + 1].compare(0, 6, "      ") == 0) block += Decoded(lines[++i].substr(6)) + "\n";
+    while (i + 1 < lines.size() && lines[i + 1].compare(0, 6, "      ") == 0)
+      block += Decoded(lines[++i].substr(6)) + "\n";
     if (block.empty()) continue;
     if (header == "Script") {
       pending.Line = static_cast<int>(i);
@@ -91,14 +93,16 @@ std::string WithCrLf(const std::string& lines) {
 }
 
 TEST(HelpDocument, EveryScriptExampleWritesTheOutputShown) {
-  const std::vector<TDocExample> examples = DocExamples(DocumentLines(std::string(GLEANER_SAMPLES_DIR) + "Help-Culler.txt"));
+  const std::vector<TDocExample> examples =
+      DocExamples(DocumentLines(std::string(GLEANER_SAMPLES_DIR) + "Help-Culler.txt"));
   ASSERT_GE(examples.size(), 13u);  // a parser that finds none must not pass
   int awkRuns = 0;
   for (const TDocExample& example : examples) {
     SCOPED_TRACE("the example at line " + std::to_string(example.Line) + " of Help-Culler.txt");
     CullerHome home;
     for (const auto& [name, text] : example.Files) home.Write(name, text);
-    std::vector<std::string> args{"/IIn.txt", "/OOut.txt", "/SScrExample.txt", "/X", "/Y", "/Z", "/EN", "/R", "/CA"};
+    std::vector<std::string> args{"/IIn.txt", "/OOut.txt", "/SScrExample.txt", "/X", "/Y", "/Z", "/EN",
+                                  "/R",       "/CA"};
     if (!example.Switches.empty()) args.push_back(example.Switches);
     const TCullerResult result = home.Run(args);
     EXPECT_EQ(result.Status, 0) << home.ErrorLog();

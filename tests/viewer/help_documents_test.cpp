@@ -64,8 +64,7 @@ TEST(HelpDocuments, ScriptLinesWrittenWithEntitiesShowAsTheScript) {
   LoadHelp("Help-Culler.txt", document);
   std::string shown;
   for (const TDisplayLine& line : document.Display.Lines()) shown += line.Text + "\n";
-  for (const char* script : {"Again Keys <> ''", "If Size #> 50 Then OutEnd $OutData",
-                             "Again Line <> ''"}) {
+  for (const char* script : {"Again Keys <> ''", "If Size #> 50 Then OutEnd $OutData", "Again Line <> ''"}) {
     EXPECT_NE(shown.find(script), std::string::npos) << script;
   }
 }
