@@ -27,6 +27,11 @@
 //
 //   if (UseConsoleFrontEnd(params, DisplayAvailable())) RunConsoleTimers(controller, view);
 //
+// A start from the desktop menu ("culler --open [FILE]") is first turned
+// into the switches it stands for (menu_start.h):
+//
+//   params = ExpandMenuStart(params);
+//
 // Reports. Every message about a run goes through Report, which writes the
 // error log first; a failure outside any run goes through
 // ReportUnexpectedFailure; WorstReport gives the exit level (error_report.h):
@@ -50,6 +55,7 @@
 #include "interface/help_entry.h"
 #include "interface/main_form.h"
 #include "interface/main_view.h"
+#include "interface/menu_start.h"
 #include "interface/run_controller.h"
 #include "interface/search_path_list.h"
 #include "interface/terminal_progress.h"

@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "platform/file_search.h"
+#include "platform/helper_program.h"
 
 namespace gleaner {
 namespace {
@@ -122,6 +123,7 @@ IShellPort* SetShellPort(IShellPort* port) {
 }
 
 std::string RunningProgramFile() {
+  if (!ProgramActedFor().empty()) return ProgramActedFor();
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::string() : program.string();

@@ -23,6 +23,7 @@
 #include "foundation/settings_store.h"
 #include "interface/gleaner_interface.h"
 #include "platform/display_probe.h"
+#include "platform/helper_program.h"
 #include "platform/shell_port.h"
 #include "platform/standard_output.h"
 
@@ -68,17 +69,24 @@ int ReportUnexpected(const std::string& text) {
   return 2;
 }
 
-// Replaces this process with the desktop program beside it, with the same
-// arguments; returns only when that cannot be done, with a note on standard
-// error, so the console front end takes over.
-void RunDesktop(char** argv) {
+// Replaces this process with the desktop program (beside culler in a build,
+// in the helper folder when installed), with the same switches and culler's
+// own full name as its argv[0], so it acts for culler; returns only when that
+// cannot be done, with a note on standard error, so the console front end
+// takes over.
+void RunDesktop(const std::vector<std::string>& params) {
 #ifdef GLEANER_DESKTOP_PROGRAM
-  const std::string program = RunningProgramFolder() + GLEANER_DESKTOP_PROGRAM;
-  execv(program.c_str(), argv);
-  std::cerr << "culler: the main form cannot be shown (" << program << ": " << std::strerror(errno)
+  const std::string program = FindHelperProgram(RunningProgramFolder(), GLEANER_DESKTOP_PROGRAM);
+  std::string self = RunningProgramFile();
+  std::vector<char*> argv{self.data()};
+  for (const std::string& param : params) argv.push_back(const_cast<char*>(param.c_str()));
+  argv.push_back(nullptr);
+  if (!program.empty()) execv(program.c_str(), argv.data());
+  const std::string why = program.empty() ? "not found" : std::strerror(errno);
+  std::cerr << "culler: the main form cannot be shown (" << GLEANER_DESKTOP_PROGRAM << ": " << why
             << "); running in the console\n";
 #else
-  (void)argv;
+  (void)params;
 #endif
 }
 
@@ -86,12 +94,12 @@ void RunDesktop(char** argv) {
 }  // namespace gleaner
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> params(argv + 1, argv + argc);
+  const std::vector<std::string> params = gleaner::ExpandMenuStart({argv + 1, argv + argc});
   // --help and --version answer on standard output, also with a display. A
   // display that does not answer (a stale DISPLAY, say) gets the console.
   const bool display = gleaner::DisplayAvailable() && gleaner::DisplayAnswers();
   if (!gleaner::AsksForVersionOrHelp(params) && !gleaner::UseConsoleFrontEnd(params, display)) {
-    gleaner::RunDesktop(argv);
+    gleaner::RunDesktop(params);
   }
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks the installed copy the
-# way a user meets it: the layout, the desktop entries and manual pages without
-# warnings, and the home folder of an installed program (the user's data folder,
-# with a read-only program folder and no GLEANER_HOME).
+# way a user meets it: the layout, the desktop entries, the AppStream metadata
+# and manual pages without warnings, the menu start's command line, the bash
+# completion, and the home folder of an installed program (the user's data
+# folder, with a read-only program folder and no GLEANER_HOME).
 # Usage: install_test.sh BUILD_FOLDER
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -26,10 +27,19 @@ for f in ThingsToDo.txt ScrReport.txt LufColours.txt Help-KestraScan.txt Help-Te
   expect_file "$prefix/share/gleaner/$f"
 done
 expect_file "$prefix/share/man/man1/culler.1"
+completion=$prefix/share/bash-completion/completions/culler
+expect_file "$completion"
 gui=no
 [ -f "$build/bin/kestrascan" ] && gui=yes
 if [ $gui = yes ]; then
   expect_file "$prefix/bin/kestrascan"
+  # The main form's program is culler's helper, off PATH.
+  [ -x "$prefix/libexec/gleaner/culler-desktop" ] || fail "missing $prefix/libexec/gleaner/culler-desktop"
+  [ ! -e "$prefix/bin/culler-desktop" ] || fail "culler-desktop is on PATH"
+  for metainfo in "$prefix"/share/metainfo/*.metainfo.xml; do
+    expect_file "$metainfo"
+    out=$(appstreamcli validate --no-net --strict "$metainfo" 2>&1) || fail "appstreamcli validate $metainfo: $out"
+  done
   expect_file "$prefix/share/man/man1/kestrascan.1"
   for n in culler kestrascan; do
     expect_file "$prefix/share/applications/$n.desktop"
@@ -50,6 +60,28 @@ for page in "$prefix"/share/man/man1/*.1; do
   out=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$page" 2>&1) || fail "groff $page"
   [ -z "$out" ] || fail "groff $page: $out"
 done
+
+# The completion of the word $1 typed after culler in the folder $work/comp,
+# one a line, in the order offered.
+complete_culler() {
+  (cd "$work/comp" && bash -c 'compopt() { :; }; source "$0"; COMP_WORDS=(culler "$1"); COMP_CWORD=1
+    _culler; printf "%s\n" "${COMPREPLY[@]}"' "$completion" "$1")
+}
+mkdir -p "$work/comp/Zed"
+touch "$work/comp/"{ScrB.txt,a.txt,"my notes.txt",Zed/x.txt}
+while IFS='|' read -r word offered; do
+  got=$(complete_culler "$word" | paste -sd' ')
+  [ "$got" = "$offered" ] || fail "completion of '$word': '$got', expected '$offered'"
+done <<'CASES'
+/E|/EY /EN
+/C|/CS /CA
+--v|--version
+/S|/SScrB.txt /SZed/ /Sa.txt /Smy\ notes.txt /SNone
+/I|/IScrB.txt /IZed/ /Ia.txt /Imy\ notes.txt /IClipboard
+/ia|/ia.txt
+/OZed/|/OZed/x.txt
+/Ux|
+CASES
 
 # The installed culler on the installed sample, its folders read-only: the
 # settings, the logs and the output land in the user's data folder.
@@ -84,6 +116,27 @@ if [ "$(id -u)" -eq 0 ]; then lone=(setpriv --reuid=65534 --regid=65534 --clear-
 (cd "$work/lonehome" && "${lone[@]}" "$work/lone/culler" "/I$work/lone/ThingsToDo.txt" /OOut.txt /SNone /X /Y /Z /EN /R /CA) \
   2>"$work/lone.txt" || fail "lone culler in a read-only folder: $(cat "$work/lone.txt")"
 expect_file "$work/lonehome/.local/share/gleaner/Out.txt"
+
+# A menu start runs the entry's command line as a launcher does: %f becomes
+# the file, or nothing without one. It runs in the console here (no
+# display), which fills and saves the form as the window does. Without a file
+# the remembered input stays; with one it is the input.
+if [ $gui = yes ]; then
+  menu_start() {
+    local -a args=()
+    local word
+    for word in $(sed -n 's/^Exec=//p' "$prefix/share/applications/culler.desktop"); do
+      if [ "$word" != %f ]; then args+=("$word"); elif [ $# -gt 0 ]; then args+=("$1"); fi
+    done
+    (cd "$work/run" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" GLEANER_HOME="$work/own" \
+      "$prefix/bin/${args[0]}" "${args[@]:1}" >/dev/null 2>&1) || fail "menu start ${args[*]}"
+  }
+  input_box() { tr -d '\r' < "$work/own/Culler.ini" | sed -n 's/^cboInputFile.Text=//p'; }
+  menu_start
+  [ "$(input_box)" = ThingsToDo.txt ] || fail "a menu start without a file changed the input to '$(input_box)'"
+  menu_start "$work/run/my notes.txt"
+  [ "$(input_box)" = "$work/run/my notes.txt" ] || fail "a menu start with a file gave the input '$(input_box)'"
+fi
 
 # The installed browser starts and keeps its settings in the data folder.
 if [ $gui = yes ]; then

@@ -1,6 +1,7 @@
 // culler-desktop: Culler's main form. culler starts it in its own place (same
-// arguments, same program name) when it opens the form rather than running in
-// the console; it runs Qt, the desktop ports and the form until the form has closed.
+// switches, culler's full name as argv[0]) when it opens the form rather than
+// running in the console; it runs Qt, the desktop ports and the form until the
+// form has closed. An installed copy lies off PATH, in libexec/gleaner/.
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
@@ -9,12 +10,14 @@
 #include "gui/common/qt_ports.h"
 #include "gui/culler/culler_desktop.h"
 #include "platform/cancel_signals.h"
+#include "platform/helper_program.h"
 
 int main(int argc, char** argv) {
   // Qt takes its own options out of argv: the switches are read first.
   const std::vector<std::string> params(argv + 1, argv + argc);
   QApplication application(argc, argv);
   std::setlocale(LC_ALL, "");
+  gleaner::ActForProgram(argc > 0 ? argv[0] : "");  // the browser and shipped files lie by culler
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
   const gleaner::TQtPorts ports;
   gleaner::culler::TCullerDesktop desktop(params);
