@@ -100,7 +100,8 @@ int CreateLocked(const std::string& name, const std::string& shownName, int flag
 
 int OpenLockedOutput(const std::string& name, const std::string& shownName, bool appending, bool dropCtrlZ) {
   ReleaseOutputLock();
-  const int flags = kOpenFlags | (appending ? O_APPEND : 0);
+  // An append reads the last byte (the Ctrl-Z rule), as the update mode did.
+  const int flags = appending ? O_RDWR | O_APPEND | O_CLOEXEC : kOpenFlags;
   for (;;) {
     TFileLock lock;
     int fd = ::open(name.c_str(), flags | O_NONBLOCK);

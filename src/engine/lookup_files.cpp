@@ -113,6 +113,12 @@ void AddLines(std::string_view text, std::int32_t keyField, std::int32_t dataFie
               const std::string& located, TLuKeys& keys, const TLoadParms& p) {
   std::string key, data, problem;
   TCancelPoll poll;
+  std::size_t dataLines = 0;
+  ForEachLine(text, [&](std::string_view line, std::int32_t) {
+    poll.Tick(line.size() + 1);
+    dataLines += line.empty() || line.front() == ';' ? 0 : 1;
+  });
+  keys.ReserveEntries(dataLines);
   ForEachLine(text, [&](std::string_view line, std::int32_t number) {
     poll.Tick(line.size() + 1);
     if (line.empty() || line.front() == ';') return;

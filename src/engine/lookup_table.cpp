@@ -76,9 +76,15 @@ std::size_t TLuKeys::SlotOf(std::string_view key) const {
   }
 }
 
-void TLuKeys::Grow() {
+void TLuKeys::ReserveEntries(std::size_t entries) {
+  std::size_t slots = kFirstSlots;
+  while (slots * 4 < entries * 5) slots *= 2;
+  if (slots > slots_.size()) Grow(slots);
+}
+
+void TLuKeys::Grow(std::size_t slots) {
   std::vector<std::uint32_t> old = std::move(slots_);
-  slots_.assign(old.empty() ? kFirstSlots : old.size() * 2, 0);
+  slots_.assign(slots, 0);
   tags_.assign(slots_.size(), 0);
   for (const std::uint32_t held : old) {
     if (held != 0) Insert(SlotOf(EntryAt(held - 1).Key), held - 1);
@@ -92,7 +98,7 @@ void TLuKeys::Insert(std::size_t slot, std::uint32_t offset) {
 }
 
 bool TLuKeys::Add(std::string_view key, std::string_view data) {
-  if ((count_ + 1) * 5 > slots_.size() * 4) Grow();
+  if ((count_ + 1) * 5 > slots_.size() * 4) Grow(slots_.empty() ? kFirstSlots : slots_.size() * 2);
   const std::size_t slot = SlotOf(key);
   if (slots_[slot] != 0) return false;
   const std::size_t size = VarintSize(key.size()) + key.size() + VarintSize(data.size()) + data.size();

@@ -46,6 +46,9 @@ class TLuKeys {
   // start. The text lies far enough behind that, adding the entries of its
   // lines in order, an entry never overwrites a line not yet read.
   char* ReserveText(std::size_t textSize);
+  // Makes room in the hash table for that many entries at once, so a load
+  // never holds the old and the new table together while it grows.
+  void ReserveEntries(std::size_t entries);
   // The largest text a table holds (entry offsets are 32-bit).
   static constexpr std::uint64_t kMaxText = 0xF0000000u;
 
@@ -54,7 +57,7 @@ class TLuKeys {
   const std::vector<std::uint32_t>& KeyOrder() const;
   // The slot of the key (folded in scratch_), holding 0 when it is absent.
   std::size_t SlotOf(std::string_view key) const;
-  void Grow();
+  void Grow(std::size_t slots);
   void Insert(std::size_t slot, std::uint32_t offset);
 
   std::string block_;

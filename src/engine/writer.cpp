@@ -258,9 +258,9 @@ void OpenOutput(const std::string& given) {
   eng.ActualOFN = OutputNameFor(given);
   if (eng.OutputIsNone) return;
   const TOutputKind kind = CheckOutputKind(eng.ActualOFN);
-  const bool locked = kind != TOutputKind::Device && !eng.ClipboardOut;
-  if (!appending && !locked && kind == TOutputKind::Regular) MakeBackup(eng.ActualOFN);
-  OpenOutputFile(appending, locked);
+  // A locked output is backed up under its lock; devices and the clipboard's
+  // work file never are.
+  OpenOutputFile(appending, kind != TOutputKind::Device && !eng.ClipboardOut);
 }
 
 void MakeBackup(const std::string& name) {

@@ -66,7 +66,7 @@ std::vector<TDocExample> DocExamples(const std::vector<std::string>& lines) {
       block += Decoded(lines[++i].substr(6)) + "\n";
     if (block.empty()) continue;
     if (header == "Script") {
-      pending.Line = static_cast<int>(i);
+      pending.Line = static_cast<int>(i) + 1;
       pending.Files["ScrExample.txt"] = block;
     } else if (header == "Input") {
       input = block;

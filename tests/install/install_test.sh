@@ -126,7 +126,8 @@ if [ $gui = yes ]; then
     local -a args=()
     local word
     for word in $(sed -n 's/^Exec=//p' "$prefix/share/applications/culler.desktop"); do
-      if [ "$word" != %f ]; then args+=("$word"); elif [ $# -gt 0 ]; then args+=("$1"); fi
+      # A lone %f is dropped without a file; one inside a word is replaced.
+      if [ "$word" != %f ]; then args+=("${word//%f/${1-}}"); elif [ $# -gt 0 ]; then args+=("$1"); fi
     done
     (cd "$work/run" && env -u DISPLAY -u WAYLAND_DISPLAY HOME="$work/home" GLEANER_HOME="$work/own" \
       "$prefix/bin/${args[0]}" "${args[@]:1}" >/dev/null 2>&1) || fail "menu start ${args[*]}"
