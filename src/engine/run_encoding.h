@@ -37,7 +37,7 @@ std::string_view EncodingChoiceName(EncodingChoice choice);
 // What the application hands to the next OpenEngine.
 struct TRunChoices {
   EncodingChoice Encoding = EncodingChoice::kAuto;  // the user's choice
-  std::string ScriptFile;                           // the compiled script's file; "None" or empty for none
+  std::string ScriptFile;                           // the prepared script's file (PrepareScript); "None" or empty for none
   bool LfLineEnds = false;                          // TEXT output ends its records with LF alone
 };
 TRunChoices& RunChoices();

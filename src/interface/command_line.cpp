@@ -160,10 +160,6 @@ void SwitchSummary(THelpPage& page) {
   page.Line("/EY           Turn on append (add to end of the output file)");
   page.Line("/EN           Turn off append");
   page.Separator();
-  page.Line("--encoding=utf-8, --encoding=windows-1252, --encoding=auto");
-  page.Line("              Text encoding of the data (auto: UTF-8 when it reads as UTF-8)");
-  page.Line("--lf          End output lines with LF alone (--crlf: with CR LF)");
-  page.Separator();
   page.Line("/T            Test mode (set script variable $TestMode to 'Y')");
   page.Separator();
   page.Line("/X\"setting\"   Set values for " + CaptionForHelp(info.CfgCaptionX, 'X'));

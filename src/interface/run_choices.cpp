@@ -8,7 +8,6 @@
 #include "foundation/settings_store.h"
 #include "foundation/win1252.h"
 #include "interface/error_report.h"
-#include "script/gleaner_script.h"
 
 namespace gleaner {
 namespace {
@@ -57,7 +56,6 @@ void PassRunChoices(const TMainForm& form) {
   TRunChoices& choices = RunChoices();
   choices.Encoding = ChoiceIn(form[kCboEncoding].Text);
   choices.LfLineEnds = form[kChkLfLineEnds].Checked;
-  choices.ScriptFile = CompiledScript().FileName;
 }
 
 void GiveOptionsRunEncoding() {

@@ -19,7 +19,7 @@ void SaveRunChoices(const TMainForm& form);
 // after a bad encoding word, which has been reported.
 std::optional<bool> RunChoiceSwitch(const std::string& param, TMainForm& form);
 
-// Before OpenEngine: the form's choices and the compiled script's file.
+// Before OpenEngine: the form's choices.
 void PassRunChoices(const TMainForm& form);
 // After OpenEngine: the parameter texts, typed in UTF-8 or kept from older
 // settings in Windows-1252, in the encoding the run has chosen.

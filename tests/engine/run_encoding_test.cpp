@@ -73,7 +73,9 @@ TEST_F(RunEncoding, TheUserThenTheScriptThenTheDataChoose) {
     // Judging the input takes nothing from it.
     std::string read;
     while (ReadNextRecord()) read += Eng().Record + "\r\n";
-    if (c.Spec == "in.txt" && c.Input.ends_with("\r\n")) EXPECT_EQ(read, c.Input);
+    if (c.Spec == "in.txt" && c.Input.ends_with("\r\n")) {
+      EXPECT_EQ(read, c.Input);
+    }
     CloseEngine();
   }
 }

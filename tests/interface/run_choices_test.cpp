@@ -28,6 +28,7 @@ class RunChoicesTest : public ControllerTest {
     WriteFile(folder.File("Data.txt"), input);
     SetBoxes(folder.File("Data.txt"), folder.File("Out.txt"), script);
     form[kCboParameterX].Text = keep;
+    controller.FormActivate();  // a new script's Config section runs first, as on the form
     StartAndRun();
     return Output();
   }
