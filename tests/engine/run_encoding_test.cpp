@@ -93,25 +93,6 @@ TEST_F(RunEncoding, BinaryInputIsWindows1252AndUnknownWordsAreRefused) {
   EXPECT_EQ(ErrorOf([] { OpenEngine("in.txt", "out.txt"); }), "Unknown text encoding\r\n\r\nLatin-9");
 }
 
-TEST_F(RunEncoding, ChoiceWordsReadInAnyCaseAndNameThemselves) {
-  const std::pair<const char*, EncodingChoice> words[] = {
-      {"auto", EncodingChoice::kAuto},          {"UTF-8", EncodingChoice::kUtf8},
-      {"utf8", EncodingChoice::kUtf8},          {"windows-1252", EncodingChoice::kWindows1252},
-      {"Cp1252", EncodingChoice::kWindows1252},
-  };
-  for (const auto& [word, expected] : words) {
-    EncodingChoice choice = EncodingChoice::kAuto;
-    EXPECT_TRUE(EncodingChoiceOf(word, choice)) << word;
-    EXPECT_EQ(choice, expected) << word;
-  }
-  EncodingChoice choice = EncodingChoice::kUtf8;
-  EXPECT_FALSE(EncodingChoiceOf("latin1", choice));
-  EXPECT_FALSE(EncodingChoiceOf("", choice));
-  EXPECT_EQ(EncodingChoiceName(EncodingChoice::kWindows1252), "Windows-1252");
-  EXPECT_EQ(EncodingChoiceName(EncodingChoice::kUtf8), "UTF-8");
-  EXPECT_EQ(EncodingChoiceName(EncodingChoice::kAuto), "Auto");
-}
-
 // LF applies to TEXT output only; the processing log keeps CR LF.
 TEST_F(RunEncoding, LfLineEndsForTextOutputOnly) {
   WriteFile(Home("in.txt"), "a\r\nb\r\n");
