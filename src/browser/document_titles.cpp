@@ -6,7 +6,7 @@
 #include <fstream>
 #include <istream>
 
-#include "foundation/text_encoding.h"
+#include "foundation/mixed_text.h"
 #include "foundation/text_utils.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
@@ -59,8 +59,11 @@ bool IsAscii(std::string_view text) {
 }  // namespace
 
 std::string PlainTitleText(std::string text) {
+  // A title with UTF-8 characters gets its dash in UTF-8 too, so it stays valid.
+  const bool utf8 = !IsAscii(text) && IsValidUtf8(text);
   for (const TEntity& entity : kTitleEntities) {
-    ReplaceAll(text, "&" + std::string(entity.Name), entity.Plain, 'M');
+    const std::string plain = utf8 ? Win1252ToUtf8(entity.Plain) : std::string(entity.Plain);
+    ReplaceAll(text, "&" + std::string(entity.Name), plain, 'M');
   }
   return text;
 }
@@ -73,8 +76,8 @@ std::string DocumentTitle(const std::string& path, bool readTitles) {
   for (int count = 0; count < kTitleLineCount && ReadTitleLine(in, line); ++count) {
     std::string heading = HeadingOf(line);
     if (heading.empty()) continue;
-    // The title reads as the viewer shows the body: a UTF-8 document is decoded.
-    if (!IsAscii(heading) && FileIsUtf8(SystemName(path))) heading = Utf8ToWin1252(heading);
+    // The title keeps the document's encoding; the widget edge reads a title
+    // that is valid UTF-8 as UTF-8, as the viewer shows a UTF-8 body.
     return PlainTitleText(std::move(heading));
   }
   return FileNamePart(path);

@@ -48,6 +48,7 @@ void FillProgramInfo() {
   info.CfgInputFileType = "Text";
   info.CfgRecLen = 0;
   info.CfgOutputFileType = "Text";
+  info.CfgEncoding = "Auto";
   FillParameters(info);
   info.CfgDefaultIFN = "ThingsToDo.txt";
   info.CfgDefaultOFN = "Output.txt";
@@ -55,7 +56,7 @@ void FillProgramInfo() {
   info.CfgSettableList =
       "/$CfgCopyright/$CfgVersion/$CfgProgrammer/$CfgEmail/$CfgLicense"
       "/$CfgEnableOptionX/$CfgCaptionX/$CfgHintX/$CfgEnableOptionY/$CfgCaptionY/$CfgHintY"
-      "/$CfgEnableOptionZ/$CfgCaptionZ/$CfgHintZ";
+      "/$CfgEnableOptionZ/$CfgCaptionZ/$CfgHintZ/$CfgOutputFileType/$CfgEncoding";
 }
 
 bool IsNotUsedMarker(std::string_view text) { return text == kNotUsedMarker; }

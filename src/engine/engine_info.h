@@ -30,6 +30,7 @@ struct TEngineInfo {
   std::string CfgInputFileType;
   std::int32_t CfgRecLen = 0;
   std::string CfgOutputFileType;
+  std::string CfgEncoding;  // the script's text encoding: "Auto", "UTF-8" or "Windows-1252"
   bool CfgEnableOptionX = false;
   std::string CfgCaptionX;
   std::string CfgHintX;

@@ -4,7 +4,8 @@
 // output, hands out one record at a time, writes bytes to the output, keeps a
 // processing log, and offers the text operations the script language and the
 // applications are built from. Everything here uses the standard library
-// only, and every text is Windows-1252 in a std::string.
+// only, and every text is in the run's encoding (Windows-1252 or UTF-8) in
+// a std::string.
 //
 // The program information. One record per process, filled by the
 // application before the engine is opened (engine_info.h):
@@ -23,6 +24,13 @@
 //   while (ReadNextRecord()) OutEnd(Eng().Record);
 //   EndRun();
 //   CloseEngine();
+//
+// The run's encoding and line ends. The application hands the user's
+// choices to the next OpenEngine, which selects the text model
+// (run_encoding.h):
+//
+//   RunChoices().Encoding = EncodingChoice::kUtf8;
+//   RunChoices().LfLineEnds = true;
 //
 // The run state. Eng() is the one engine state of the process: the record,
 // the counters, the cancel request, the error kind of the last failure
@@ -67,5 +75,6 @@
 #include "engine/plain_lines.h"
 #include "engine/process_log.h"
 #include "engine/reader.h"
+#include "engine/run_encoding.h"
 #include "engine/scan_commands.h"
 #include "engine/writer.h"

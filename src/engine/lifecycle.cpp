@@ -15,8 +15,10 @@
 #include "engine/lookup_files.h"
 #include "engine/process_log.h"
 #include "engine/reader.h"
+#include "engine/run_encoding.h"
 #include "engine/writer.h"
 #include "foundation/search_path.h"
+#include "foundation/text_model.h"
 #include "foundation/win1252.h"
 #include "platform/ports.h"
 
@@ -83,6 +85,7 @@ void ResetRunState() {
   eng.ErrorKind = kErrOpenEngine;
   eng.EngineOpen = false;
   eng.ScriptLineNumber = 0;
+  SelectTextModel(TextEncoding::kWindows1252);  // until the run's own is chosen
 }
 
 void ResetCsvAndScript() {
@@ -108,6 +111,7 @@ void ReadFileTypes() {
   if (!InputTypeOf(info.CfgOutputFileType, eng.OutputType)) {
     RaiseEngineError(kErrFileProblem, "Unknown output file format", info.CfgOutputFileType);
   }
+  if (eng.OutputType == FileType::Text && RunChoices().LfLineEnds) eng.OutputType = FileType::TextLF;
   // Fixed-length records of no bytes would be delivered for ever.
   if (eng.InputType == FileType::Binary && info.CfgRecLen <= 0) {
     RaiseEngineError(kErrFileProblem, "Binary input needs a record length of 1 or more",
@@ -172,7 +176,9 @@ void OpenEngine(const std::string& inputSpec, const std::string& outputSpec) {
   std::string input = inputSpec;
   if (input.find_first_of("?*;") != std::string::npos)
     input = FirstWildcardInput(inputSpec, OutputNameFor(outputSpec));
+  const bool judgeInput = SelectEncodingBeforeInput(input);
   OpenInput(input);
+  if (judgeInput) SelectEncodingFromInput();
   OpenOutput(outputSpec);
   eng.EndOfInput = eng.InputFileSize == 0;
   eng.CancelRequested = false;

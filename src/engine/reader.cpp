@@ -358,6 +358,16 @@ void TakePlainLines(std::span<const TPlainLine> lines) {
   eng.Record.assign(lines.back().Text);
 }
 
+std::string_view PeekFirstBlock(bool& full) {
+  const TEngineState& eng = Eng();
+  TInputFile& in = In();
+  full = false;
+  if (eng.InputIsNone || eng.InputType == FileType::Binary) return {};
+  if (eng.BytesRead == 0) Refill();
+  full = in.Fill == in.Buffer.size();
+  return {in.Buffer.data() + in.Pos, in.Fill - in.Pos};
+}
+
 void CloseInput() {
   TInputFile& in = In();
   if (in.File != nullptr) std::fclose(in.File);

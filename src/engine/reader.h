@@ -44,6 +44,10 @@ bool ReadNextData();
 // (with one line, what Record held).
 std::size_t PeekPlainLines(std::span<TPlainLine> out);
 void TakePlainLines(std::span<const TPlainLine> lines);
+// The first block of text input, read ahead without taking anything, for
+// judging its encoding; empty for "None" and BINARY input. full: the block
+// filled the read buffer, so the file may go on past it.
+std::string_view PeekFirstBlock(bool& full);
 // Closes the input file if one is open.
 void CloseInput();
 bool InputIsOpen();

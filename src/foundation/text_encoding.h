@@ -19,6 +19,8 @@ class TUtf8Scan {
   // Valid so far, complete, and with at least one non-ASCII character.
   bool IsUtf8() const { return valid_ && nonAscii_ && pending_ == 0; }
   bool Failed() const { return !valid_; }
+  // Valid and complete, ASCII included: text a UTF-8 run can take as it is.
+  bool IsValidText() const { return valid_ && pending_ == 0; }
 
  private:
   bool valid_ = true;

@@ -9,6 +9,7 @@
 #include "foundation/win1252.h"
 #include "interface/error_report.h"
 #include "interface/help_entry.h"
+#include "interface/run_choices.h"
 
 namespace gleaner {
 namespace {
@@ -91,6 +92,7 @@ std::optional<TNext> UnixSwitch(const std::string& param, IMainView& view, TComm
 
 TNext OneParameter(const std::string& param, TMainForm& form, IMainView& view, TCommandLineResult& result) {
   if (const std::optional<TNext> next = UnixSwitch(param, view, result)) return *next;
+  if (const std::optional<bool> taken = RunChoiceSwitch(param, form)) return *taken ? TNext::Continue : TNext::Error;
   if (param.size() < 2 || param[0] != '/') {
     Report("Incorrectly formatted command-line parameter:\r\n" + param, false);
     return TNext::Error;

@@ -12,6 +12,7 @@
 #include "foundation/win1252.h"
 #include "interface/error_report.h"
 #include "interface/page_buffer.h"
+#include "interface/run_choices.h"
 #include "interface/run_controller.h"
 #include "platform/file_search.h"
 
@@ -163,6 +164,7 @@ void ApplySettingsToForm(TMainForm& form, bool includeScript) {
   LoadBox(form, kCboInputFile, info.CfgDefaultIFN);
   form[kChkBrowseOutput].Checked = ReadBool(kBrowseOutputState, true);
   SetupOutputBox(form);
+  LoadRunChoices(form);
   if (includeScript) {
     if (info.CfgDefaultScript.empty()) info.CfgDefaultScript = std::string(kNone);
     LoadBox(form, kCboScriptFile, info.CfgDefaultScript);
@@ -182,6 +184,7 @@ void SaveFormSettings(TMainForm& form) {
   SaveBox(form, kCboScriptFile);
   SaveBox(form, kCboSupportFile);
   WriteBool(kBrowseOutputState, form[kChkBrowseOutput].Checked);
+  SaveRunChoices(form);
   for (char letter : kParameterLetters) {
     if (ParameterEnabled(letter)) SaveBox(form, ParameterBoxName(letter));
   }

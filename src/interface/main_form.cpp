@@ -19,6 +19,8 @@ constexpr TControlDefault kControls[] = {
     {kLblOutputFile, "&Output file", "Click to copy input path"},
     {kChkBrowseOutput, " &Autoview", "View the output file after processing"},
     {kChkAppendOutput, "App&end", "Add output to the end of the file if it already exists"},
+    {kChkLfLineEnds, "&LF line ends", "End output lines with LF alone instead of CR LF"},
+    {kCboEncoding, "E&ncoding", "Text encoding of the run: Auto takes UTF-8 when the input and the script are UTF-8"},
     {kCboScriptFile, "", "Script file (or None for no script)"},
     {kLblScriptFile, "&Script file", ""},
     {kCboSupportFile, "", "Log file or other file"},
@@ -60,6 +62,7 @@ TMainForm::TMainForm() {
     c.Hint = d.hint;
   }
   controls_[kChkBrowseOutput].Checked = true;
+  controls_[kCboEncoding].Text = "Auto";
   controls_[kBtnStart].Enabled = false;
   for (const char* hidden : {kBtnCancel, kBarProgress, kLblBytesInLabel, kLblBytesIn, kLblBytesOutLabel,
                              kLblBytesOut, kLblShowNote}) {

@@ -8,6 +8,7 @@
 #include "foundation/text_utils.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
+#include "interface/run_choices.h"
 #include "interface/run_controller.h"
 #include "script/gleaner_script.h"
 
@@ -114,8 +115,10 @@ bool TRunController::RunConfigSection() {
   PrepareConfigValues();
   CopyParameterTexts();
   if (!PrepareScript(scriptName_)) return false;
+  PassRunChoices(form_);
   const TOutcome run = Guard([] {
     OpenEngine("None", "None");
+    GiveOptionsRunEncoding();
     BeginRun(false);
     try {
       Execute(Cmd::Config);
@@ -137,6 +140,10 @@ bool TRunController::CheckConfigValues() {
     return false;
   }
   info.CfgRecLen = recordLength;
+  if (const std::string error = RunChoiceConfigError(); !error.empty()) {
+    Tell(error, false);
+    return false;
+  }
   const std::pair<char, const std::string*> flags[] = {
       {'X', &cfg.EnableOptionX}, {'Y', &cfg.EnableOptionY}, {'Z', &cfg.EnableOptionZ}};
   for (const auto& [letter, value] : flags) {
@@ -176,9 +183,11 @@ void TRunController::ProcessingRun(const std::string& input, const std::string& 
   TRunSteps steps(handlers_, bar);
   // The log is created before OpenEngine rotates the output, so a run that
   // cannot write its log leaves the last output and its backup alone.
+  PassRunChoices(form_);
   const TOutcome run = Guard([&] {
     BeginRun(true);
     OpenEngine(input, output);
+    GiveOptionsRunEncoding();
     bar.Maximum = Eng().InputFileSize;
     bar.Position = 0;
     progressTicks_ = 0;

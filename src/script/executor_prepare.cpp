@@ -3,6 +3,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
 #include "engine/keywords.h"
+#include "engine/run_encoding.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "script/compiler.h"
@@ -33,6 +34,7 @@ bool PrepareScript(const std::string& fileName) {
   Eng().ScriptPhase = "file validation";
   Eng().ScriptLineNumber = 0;
   SetScriptActive(false);
+  RunChoices().ScriptFile = "None";
   if (MeansNoScript(fileName)) {
     FreeCompiledScript();
     CompiledScript().FileName = "None";
@@ -44,6 +46,8 @@ bool PrepareScript(const std::string& fileName) {
     ReportError(e.what());
     return false;
   }
+  // The automatic encoding asks whether the script's own text is UTF-8.
+  RunChoices().ScriptFile = CompiledScript().FileName;
   SetScriptActive(true);
   return true;
 }

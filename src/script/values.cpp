@@ -133,6 +133,7 @@ void TValueStore::RegisterAllSpecials() {
       {"ClipboardOutput", &eng.ClipboardOutput, nullptr},
       {"Success", &own.Success, &no},
       {"TestMode", &eng.TestMode, nullptr},
+      {"CfgEncoding", &info.CfgEncoding, nullptr},
   };
   static_assert(std::extent_v<decltype(entries)> == kSpecialVariableCount);
   for (const Entry& e : entries) RegisterSpecial(e.name, e.text, e.initial);

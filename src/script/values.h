@@ -56,8 +56,8 @@ struct TCfg {
   std::string Copyright, Version, Programmer, Email, License;
 };
 
-// How many special variables RegisterAllSpecials creates; $TestMode is the last.
-inline constexpr std::size_t kSpecialVariableCount = 47;
+// How many special variables RegisterAllSpecials creates; $CfgEncoding is the last.
+inline constexpr std::size_t kSpecialVariableCount = 48;
 
 // Texts the script layer itself exposes as special variables.
 struct TScriptTexts {

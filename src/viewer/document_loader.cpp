@@ -86,23 +86,17 @@ bool TDocumentLoader::Open(const std::string& fileName) {
   fileSize_ = static_cast<std::int64_t>(std::filesystem::file_size(systemName, error));
   if (error) fileSize_ = 0;
   utf8_ = FileIsUtf8(systemName);
+  document_.Display.SetUtf8(utf8_);
+  splitter_ = TLineSplitter({settings_.DisplayWidth, settings_.WordWrap, settings_.MarkupMode, utf8_});
   fileOver_ = false;
   return true;
-}
-
-std::string_view TDocumentLoader::Decoded(std::string_view bytes, bool last) {
-  if (!utf8_) return bytes;
-  decoded_.clear();
-  decoder_.Decode(bytes, decoded_);
-  if (last) decoder_.Finish(decoded_);
-  return decoded_;
 }
 
 bool TDocumentLoader::Step() {
   if (fileOver_) return false;
   const std::size_t got = std::fread(block_.get(), 1, kLoadBlockSize, file_);
   bytesRead_ += static_cast<std::int64_t>(got);
-  const std::string_view text = Decoded(std::string_view(block_.get(), got), got < kLoadBlockSize);
+  const std::string_view text(block_.get(), got);
   if (!text.empty() && !splitter_.Feed(text, *this)) {
     fileOver_ = true;
   } else if (got < kLoadBlockSize) {
@@ -168,7 +162,7 @@ bool TDocumentLoader::Complete(std::string text, bool continuation) {
 void TDocumentLoader::AppendLine(std::string text) {
   TDisplayLine line{std::move(text), {}};
   if (settings_.MarkupMode) {
-    ReplaceEntities(line.Text);
+    ReplaceEntities(line.Text, utf8_);
   } else if (settings_.Textify) {
     Textify(line.Text);
   }

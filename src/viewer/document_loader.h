@@ -2,7 +2,7 @@
 // can process events (and a stop request) between blocks: splitting into
 // display lines, the completion step of each line (comment lines, the line
 // limit, entities, noise suppression, tags), the extra lines and the marker
-// lines. A UTF-8 document is decoded into Windows-1252 as it is read.
+// lines. A UTF-8 document is kept in UTF-8 (see TTextDisplay::Utf8).
 // Messages go to the notice box.
 #pragma once
 
@@ -63,8 +63,6 @@ class TDocumentLoader : private ILineSink {
   void RejectTooLarge();
   void AddMarker(std::string_view text);
   void CloseFile();
-  // The block as Windows-1252 text: UTF-8 documents are decoded.
-  std::string_view Decoded(std::string_view bytes, bool last);
 
   TViewerDocument& document_;
   TLoadSettings settings_;
@@ -81,8 +79,6 @@ class TDocumentLoader : private ILineSink {
   std::vector<TTagEvent> events_;
   std::unique_ptr<char[]> block_;
   bool utf8_ = false;  // the file is a UTF-8 document
-  TUtf8Decoder decoder_;
-  std::string decoded_;
 };
 
 }  // namespace gleaner

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "foundation/win1252.h"
+
 namespace gleaner {
 namespace {
 
@@ -17,21 +19,21 @@ constexpr TEntity kEntities[] = {
 };
 
 // Replaces "&" + name at i by the entity's character; false when it is not there.
-bool ReplaceAt(std::string& line, std::size_t i, const TEntity& entity) {
+bool ReplaceAt(std::string& line, std::size_t i, const TEntity& entity, bool utf8) {
   if (line[i] != '&' || line.compare(i + 1, entity.Name.size(), entity.Name) != 0) return false;
-  line[i] = entity.Shown;
-  line.erase(i + 1, entity.Name.size());
+  const std::string shown(1, entity.Shown);
+  line.replace(i, 1 + entity.Name.size(), utf8 ? Win1252ToUtf8(shown) : shown);
   return true;
 }
 
 }  // namespace
 
-void ReplaceEntities(std::string& line) {
+void ReplaceEntities(std::string& line, bool utf8) {
   // The bound follows the line as it shrinks.
   for (std::size_t i = 0; i + 3 < line.size(); ++i) {
     if (line[i] != '&') continue;
     for (const TEntity& entity : kEntities) {
-      if (ReplaceAt(line, i, entity)) ReplaceAt(line, i, entity);
+      if (ReplaceAt(line, i, entity, utf8)) ReplaceAt(line, i, entity, utf8);
     }
   }
 }

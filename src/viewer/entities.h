@@ -9,7 +9,8 @@ namespace gleaner {
 // Replaces the references in one line. At each "&" (up to the fourth
 // character from the end) every name is tried in table order, and each one
 // that matches is tried once more at the same place, so an escaped entity
-// written twice collapses: "&amp;amp;" gives "&".
-void ReplaceEntities(std::string& line);
+// written twice collapses: "&amp;amp;" gives "&". In a UTF-8 document
+// (utf8) the characters are written in UTF-8: "&copy;" gives C2 A9.
+void ReplaceEntities(std::string& line, bool utf8 = false);
 
 }  // namespace gleaner

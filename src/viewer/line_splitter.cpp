@@ -16,6 +16,9 @@ constexpr std::string_view kBreakCharacters = " .,:;!?-)]}>";
 
 bool IsBreakCharacter(char c) { return kBreakCharacters.find(c) != std::string_view::npos; }
 
+// The noise character's lead byte in UTF-8 (U+00B7 is C2 B7).
+constexpr char kUtf8NoiseLead = '\xC2';
+
 }  // namespace
 
 TLineSplitter::TLineSplitter(const TSplitRules& rules)
@@ -34,8 +37,17 @@ bool TLineSplitter::Feed(std::string_view bytes, ILineSink& sink) {
       if (!EndLine(sink)) return false;
       continue;
     }
-    if (static_cast<unsigned char>(c) < 32) c = kNoiseChar;
+    if (static_cast<unsigned char>(c) < 32) {
+      if (rules_.Utf8) {
+        line_.push_back(kUtf8NoiseLead);
+        ++allowed_;
+      }
+      c = kNoiseChar;
+    }
     if (rules_.MarkupMode) CountTagCharacter(c);
+    // A character's further bytes are allowed as its first arrives, so a
+    // full line ends only after its last character's last byte.
+    allowed_ += ExtraBytes(c);
     line_.push_back(c);
     if (line_.size() >= allowed_ && !BreakFullLine(sink)) return false;
   }
@@ -54,6 +66,13 @@ void TLineSplitter::CountTagCharacter(char c) {
   if (!inTag_) return;
   ++allowed_;
   if (c == '>' || line_.size() + 1 > width_ + kTagOverrun) inTag_ = false;
+}
+
+std::size_t TLineSplitter::ExtraBytes(char c) const {
+  if (!rules_.Utf8) return 0;
+  const auto byte = static_cast<unsigned char>(c);
+  if (byte < 0xC2 || byte > 0xF4) return 0;
+  return byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : 1;
 }
 
 bool TLineSplitter::EndLine(ILineSink& sink) {
@@ -89,6 +108,7 @@ void TLineSplitter::StartLine() {
   line_.assign(carry_);
   carry_.clear();
   allowed_ = width_;
+  for (char c : line_) allowed_ += ExtraBytes(c);
   inTag_ = false;
 }
 

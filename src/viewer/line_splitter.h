@@ -25,6 +25,9 @@ struct TSplitRules {
   int DisplayWidth = 80;
   bool WordWrap = false;
   bool MarkupMode = false;
+  // The width counts characters of one to four bytes, a line is never cut
+  // inside one, and the noise character is written in UTF-8.
+  bool Utf8 = false;
 };
 
 class TLineSplitter {
@@ -38,6 +41,7 @@ class TLineSplitter {
 
  private:
   void CountTagCharacter(char c);
+  std::size_t ExtraBytes(char c) const;
   bool EndLine(ILineSink& sink);
   bool BreakFullLine(ILineSink& sink);
   void StartLine();

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <system_error>
 
+#include "foundation/mixed_text.h"
 #include "foundation/numbers.h"
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
@@ -159,12 +160,15 @@ std::optional<TViewPosition> TTextBrowse::FindAgain(const TViewPosition& current
 }
 
 // A match is selected and shown two lines below the top of the view.
-std::optional<TViewPosition> TTextBrowse::ShowMatch(const TFindOptions& options, std::int64_t from,
+std::optional<TViewPosition> TTextBrowse::ShowMatch(const TFindOptions& typed, std::int64_t from,
                                                     const TViewPosition& current) {
-  if (options.Text.empty()) return std::nullopt;
+  if (typed.Text.empty()) return std::nullopt;
+  // The text as typed (UTF-8) or as saved by an older version (Windows-1252), in the document's encoding.
+  TFindOptions options = typed;
+  options.Text = InEncoding(typed.Text, document_.Display.Utf8() ? TextEncoding::kUtf8 : TextEncoding::kWindows1252);
   const std::int64_t found = FindText(document_.Display, options, from);
   if (found < 0) {
-    ShowNotice("\"" + options.Text + "\" not found");
+    ShowNotice("\"" + typed.Text + "\" not found");
     return std::nullopt;
   }
   history_.Push(current);

@@ -20,6 +20,7 @@ TTextAttributes TDisplayLine::AttributesAt(int column) const {
 void TTextDisplay::Clear() {
   lines_.clear();
   starts_.clear();
+  utf8_ = false;
 }
 
 void TTextDisplay::Append(TDisplayLine line) { lines_.push_back(std::move(line)); }

@@ -55,6 +55,12 @@ class TTextDisplay {
   void Append(TDisplayLine line);
   void ReplaceLast(TDisplayLine line);
 
+  // The lines of a UTF-8 document hold UTF-8; a line that is not valid UTF-8
+  // (a marker line, a textified line) is still Windows-1252. Positions count
+  // bytes either way.
+  bool Utf8() const { return utf8_; }
+  void SetUtf8(bool utf8) { utf8_ = utf8; }
+
   // Total length of the text, line breaks included.
   std::int64_t TextLength() const;
   // Character position of the start of a line (clamped to the line range).
@@ -68,6 +74,7 @@ class TTextDisplay {
   void UpdateStarts() const;
 
   std::vector<TDisplayLine> lines_;
+  bool utf8_ = false;
   // Start positions of lines_[0 .. starts_.size()-1], extended on demand.
   mutable std::vector<std::int64_t> starts_;
 };

@@ -199,7 +199,7 @@ TEST_F(Compiler, SpecialVariablesAreRegisteredInTheirFixedOrder) {
   store.RegisterAllSpecials();
   ASSERT_EQ(store.Values().size(), kSpecialVariableCount);
   EXPECT_EQ(store.Values().front().Name, "$Data");
-  EXPECT_EQ(store.Values().back().Name, "$TestMode");
+  EXPECT_EQ(store.Values().back().Name, "$CfgEncoding");
 }
 
 }  // namespace

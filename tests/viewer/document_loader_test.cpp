@@ -104,28 +104,32 @@ TEST_F(DocumentLoaderTest, LinesSpanningBlocksStayWhole) {
   EXPECT_EQ(Texts(), (TLines{first, "bc", kEnd}));
 }
 
-// "café – naïve" in each encoding, and the Windows-1252 bytes both show as.
+// "café – naïve" in each encoding.
 const std::string kUtf8Words = "caf\xC3\xA9 \xE2\x80\x93 na\xC3\xAFve";
 const std::string kAnsiWords = "caf\xE9 \x96 na\xEFve";
 
-TEST_F(DocumentLoaderTest, Utf8AndWindows1252DocumentsShowTheSameCharacters) {
+TEST_F(DocumentLoaderTest, Utf8DocumentsKeepTheirCharacters) {
   ASSERT_TRUE(Load(kUtf8Words + "\r\n"));
-  EXPECT_EQ(Texts(), (TLines{kAnsiWords, kEnd}));
+  EXPECT_EQ(Texts(), (TLines{kUtf8Words, kEnd}));
+  EXPECT_TRUE(document.Display.Utf8());
   ASSERT_TRUE(Load(kAnsiWords + "\r\n"));
   EXPECT_EQ(Texts(), (TLines{kAnsiWords, kEnd}));
-  // Characters the code page lacks become "?"; a width counts characters, not bytes.
-  ASSERT_TRUE(Load("\xE4\xB8\xAD " + std::string(4, 'x') + "\xC3\xA9\xC3\xA9", {.DisplayWidth = 6}));
-  EXPECT_EQ(Texts(), (TLines{"? xxxx", "\xE9\xE9", kEnd}));
+  EXPECT_FALSE(document.Display.Utf8());
+  // A width counts characters, a line is never cut inside one, and the noise
+  // character is written in UTF-8.
+  ASSERT_TRUE(Load("\xE4\xB8\xAD\x01" + std::string(4, 'x') + "\xC3\xA9\xF0\x9F\x98\x80", {.DisplayWidth = 6}));
+  EXPECT_EQ(Texts(), (TLines{"\xE4\xB8\xAD\xC2\xB7xxxx", "\xC3\xA9\xF0\x9F\x98\x80", kEnd}));
   // One invalid byte anywhere makes the whole document Windows-1252.
   ASSERT_TRUE(Load(kUtf8Words + "\r\n\xE9\r\n"));
-  EXPECT_EQ(Texts(), (TLines{"caf\xC3\xA9 \xE2\x80\x93 na\xC3\xAFve", "\xE9", kEnd}));
+  EXPECT_EQ(Texts(), (TLines{kUtf8Words, "\xE9", kEnd}));
+  EXPECT_FALSE(document.Display.Utf8());
 }
 
 TEST_F(DocumentLoaderTest, Utf8CharactersCutByABlockEndStayWhole) {
   for (std::size_t lead = kLoadBlockSize - 3; lead <= kLoadBlockSize; ++lead) {
     ASSERT_TRUE(Load(std::string(lead, 'a') + "\xE2\x80\x93\xC3\xA9", {.DisplayWidth = 4000}));
     ASSERT_EQ(Texts().size(), 2u) << lead;
-    EXPECT_EQ(Texts()[0], std::string(lead, 'a') + "\x96\xE9") << lead;
+    EXPECT_EQ(Texts()[0], std::string(lead, 'a') + "\xE2\x80\x93\xC3\xA9") << lead;
   }
 }
 

@@ -13,7 +13,7 @@
 namespace gleaner {
 
 std::string TQtClipboard::ReadText() {
-  std::string text = ToAnsi(QApplication::clipboard()->text());
+  std::string text = ToRunText(QApplication::clipboard()->text());
   const std::size_t zero = text.find('\0');
   if (zero != std::string::npos) text.resize(zero);
   return text;
@@ -23,7 +23,7 @@ void TQtClipboard::WriteText(const std::string& text, const std::string&) {
   if (text.empty()) {
     QApplication::clipboard()->clear();
   } else {
-    QApplication::clipboard()->setText(FromAnsi(text));
+    QApplication::clipboard()->setText(FromRunText(text));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <array>
 
+#include "foundation/text_model.h"
 #include "foundation/win1252.h"
 
 namespace gleaner {
@@ -46,6 +47,15 @@ QString FromMixed(std::string_view text) {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString decoded = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
   return utf8.hasError() ? FromAnsi(text) : decoded;
+}
+
+QString FromRunText(std::string_view text) {
+  if (CurrentTextEncoding() == TextEncoding::kWindows1252) return FromAnsi(text);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string ToRunText(const QString& text) {
+  return CurrentTextEncoding() == TextEncoding::kWindows1252 ? ToAnsi(text) : text.toStdString();
 }
 
 QColor ColourOf(std::uint32_t bbggrr) {

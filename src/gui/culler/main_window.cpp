@@ -139,6 +139,7 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
     widgets_[name] = check;
     checks->addWidget(check);
   }
+  AddRunChoices(*holder, *checks);
   checks->addStretch(1);
   grid->addLayout(checks, 2, 1);
   AddFileRow(*grid, 3, kFileRows[2]);

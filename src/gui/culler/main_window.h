@@ -23,6 +23,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QTimer;
 
 namespace gleaner {
@@ -93,6 +94,7 @@ class TfrmStartUp final : public QWidget, public IMainView {
   void AddFileRow(QGridLayout& grid, int row, const TFileRow& names);
   void AddParameterRow(QGridLayout& grid, int row, char letter);
   QWidget* AddButton(const char* name, const std::function<void()>& action);
+  void AddRunChoices(QWidget& holder, QHBoxLayout& row);  // main_window_run_choices.cpp
   void ConnectBox(QComboBox& box);
   void BuildTimers();
   void BuildShortcuts();
@@ -100,6 +102,7 @@ class TfrmStartUp final : public QWidget, public IMainView {
   // Showing the form's data.
   void SyncControl(const std::string& name, const TControl& control);
   void SyncBox(QComboBox& box, const TControl& control);
+  static void SyncChoice(QComboBox& box, const TControl& control);  // a box that is not editable
   void SyncBanner(const TControl& control);
   void SyncProgress(const TControl& control);
   void SyncTimers();

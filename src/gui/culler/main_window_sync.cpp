@@ -22,9 +22,10 @@
 namespace gleaner::culler {
 namespace {
 
-// Box texts: file names are UTF-8, parameters Windows-1252; either shows.
+// Box texts: file names in the local encoding, parameters in UTF-8, which
+// the run gives in its own encoding when it starts.
 std::string BoxText(const QComboBox& box, const QString& text) {
-  return box.objectName().startsWith("cboParameter") ? ToAnsi(text) : ToFileName(text);
+  return box.objectName().startsWith("cboParameter") ? text.toStdString() : ToFileName(text);
 }
 
 QStringList Items(const QComboBox& box) {
@@ -96,6 +97,7 @@ void TfrmStartUp::SyncControl(const std::string& name, const TControl& control) 
 }
 
 void TfrmStartUp::SyncBox(QComboBox& box, const TControl& control) {
+  if (!box.isEditable()) return SyncChoice(box, control);
   QStringList items;
   for (const std::string& item : control.Items) items << FromMixed(item);
   if (Items(box) != items) {

@@ -20,8 +20,8 @@ class TfrmTBFind::THistory : public IHistoryBox {
  public:
   explicit THistory(TfrmTBFind& form) : form_(form) {}
   std::string Name() const override { return "cboFindText"; }
-  std::string Text() const override { return ToAnsi(form_.cboFindText_->currentText()); }
-  void SetText(const std::string& text) override { form_.cboFindText_->setEditText(FromAnsi(text)); }
+  std::string Text() const override { return form_.cboFindText_->currentText().toStdString(); }
+  void SetText(const std::string& text) override { form_.cboFindText_->setEditText(FromMixed(text)); }
   std::vector<std::string>& Items() override { return form_.history_; }
   int DropDownCount() const override { return kFindHistoryCount; }
 
@@ -67,7 +67,7 @@ void TfrmTBFind::LoadChoices() {
   THistory box(*this);
   LoadComboBox(box, "", kFindHistoryCount);
   const QString text = cboFindText_->currentText();
-  for (const std::string& item : history_) cboFindText_->addItem(FromAnsi(item));
+  for (const std::string& item : history_) cboFindText_->addItem(FromMixed(item));
   cboFindText_->setEditText(text);
   cboFindText_->lineEdit()->selectAll();
   btnFind_->setEnabled(!text.isEmpty());
@@ -85,7 +85,7 @@ void TfrmTBFind::SaveHistory() {
 std::optional<TFindOptions> TfrmTBFind::Ask() {
   if (exec() != QDialog::Accepted || cboFindText_->currentText().isEmpty()) return std::nullopt;
   SaveHistory();
-  return TFindOptions{ToAnsi(cboFindText_->currentText()), chkMatchCase_->isChecked(),
+  return TFindOptions{cboFindText_->currentText().toStdString(), chkMatchCase_->isChecked(),
                       chkWholeWord_->isChecked()};
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "gui/common/qt_text.h"
+#include "viewer/utf8_columns.h"
 
 namespace gleaner {
 
@@ -38,22 +39,25 @@ QTextCharFormat TTextView::FormatOf(const TTextAttributes& attributes) const {
 }
 
 void TTextView::ShowDisplay(const TTextDisplay& display) {
+  display_ = &display;
   QString text;
   text.reserve(static_cast<qsizetype>(display.TextLength()));
   for (int i = 0; i < display.LineCount(); ++i) {
     if (i > 0) text += QChar('\n');
-    text += FromAnsi(display.Line(i).Text);
+    const std::string& line = display.Line(i).Text;
+    text += ShownAsUtf8(display, line) ? QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()))
+                                       : FromAnsi(line);
   }
   setPlainText(text);
   QTextCursor cursor(document());
   cursor.beginEditBlock();
   for (int i = 0; i < display.LineCount(); ++i) {
     const TDisplayLine& line = display.Line(i);
-    const auto lineStart = static_cast<int>(display.LineStart(i));
+    const std::int64_t lineStart = display.LineStart(i);
     for (const TTextRun& run : line.Runs) {
       if (run.Length <= 0 || run.Attributes.IsDefault()) continue;
-      cursor.setPosition(lineStart + run.Start);
-      cursor.setPosition(lineStart + run.Start + run.Length, QTextCursor::KeepAnchor);
+      cursor.setPosition(WidgetPosition(lineStart + run.Start));
+      cursor.setPosition(WidgetPosition(lineStart + run.Start + run.Length), QTextCursor::KeepAnchor);
       cursor.setCharFormat(FormatOf(run.Attributes));
     }
   }
@@ -62,15 +66,14 @@ void TTextView::ShowDisplay(const TTextDisplay& display) {
 
 TViewPosition TTextView::Position() const {
   const QTextCursor cursor = textCursor();
-  return {verticalScrollBar()->value(), cursor.selectionStart(),
-          cursor.selectionEnd() - cursor.selectionStart()};
+  const std::int64_t start = ModelPosition(cursor.selectionStart());
+  return {verticalScrollBar()->value(), start, ModelPosition(cursor.selectionEnd()) - start};
 }
 
 void TTextView::SetPosition(const TViewPosition& position) {
   const int last = std::max(0, document()->characterCount() - 1);
-  const int caret = static_cast<int>(std::clamp<std::int64_t>(position.Caret, 0, last));
-  const int end =
-      static_cast<int>(std::clamp<std::int64_t>(position.Caret + position.SelectionLength, 0, last));
+  const int caret = std::clamp(WidgetPosition(position.Caret), 0, last);
+  const int end = std::clamp(WidgetPosition(position.Caret + position.SelectionLength), 0, last);
   QTextCursor cursor(document());
   cursor.setPosition(caret);
   if (end != caret) cursor.setPosition(end, QTextCursor::KeepAnchor);

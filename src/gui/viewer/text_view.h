@@ -1,8 +1,9 @@
 // The viewer's text widget (redTextBrowse): a read-only plain text edit that
 // shows the model's display lines one per block, without wrapping (the model
 // wraps), with the attribute runs as character formats. One block per display
-// line keeps the model's character positions and line numbers valid in the
-// widget, and the vertical scroll value is the first visible line.
+// line keeps the model's line numbers valid in the widget, and the vertical
+// scroll value is the first visible line. Positions are the model's: in a
+// UTF-8 document they count bytes, and are mapped to the widget's units here.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -29,7 +30,12 @@ class TTextView : public QPlainTextEdit {
   void PageDown();
 
  private:
+  // A model position and a widget position (text_view_positions.cpp).
+  int WidgetPosition(std::int64_t position) const;
+  std::int64_t ModelPosition(int position) const;
+
   int defaultPointSize_;
+  const TTextDisplay* display_ = nullptr;  // the display shown, for the UTF-8 mapping
 };
 
 }  // namespace gleaner
