@@ -130,7 +130,7 @@ bool IsRunFile(const std::string& candidate, const std::string& outputName) {
   const bool output = outputName != "None" && !outputName.empty() &&
                       (SameFile(candidate, outputName) || SameFile(candidate, BackupName(outputName)));
   return output || SameFile(candidate, LogFileName()) ||
-         SameFile(candidate, ExpandName(EngineInfo().CfgErrorFileName));
+         SameFile(candidate, HomeName(EngineInfo().CfgErrorFileName));
 }
 
 // From the current match on, the first match that is not a run file; the
@@ -174,7 +174,7 @@ void OpenEngine(const std::string& inputSpec, const std::string& outputSpec) {
     input = FirstWildcardInput(inputSpec, OutputNameFor(outputSpec));
   OpenInput(input);
   OpenOutput(outputSpec);
-  eng.EndOfInput = eng.InputFileSize == 0;
+  eng.EndOfInput = eng.InputFileSize == 0 && !InputHasNoSize();
   eng.CancelRequested = false;
   eng.ErrorKind = kErrSuccess;
   eng.EngineOpen = true;

@@ -47,5 +47,8 @@ void TakePlainLines(std::span<const TPlainLine> lines);
 // Closes the input file if one is open.
 void CloseInput();
 bool InputIsOpen();
+// True while the open input is a stream or a device: its end shows only when
+// a read finds no more bytes.
+bool InputHasNoSize();
 
 }  // namespace gleaner

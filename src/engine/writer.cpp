@@ -18,6 +18,7 @@
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "engine/io_buffer.h"
+#include "engine/pass_through.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
@@ -139,11 +140,13 @@ std::FILE* OpenForAppend(const std::string& name, FileType type) {
   return file;
 }
 
-void OpenOutputFile(bool appending) {
+void OpenOutputFile(bool appending, int descriptor) {
   TEngineState& eng = Eng();
   const std::string name = SystemName(eng.ActualOFN);
   errno = 0;
-  std::FILE* file = appending ? OpenForAppend(name, eng.OutputType) : OpenUnbuffered(name, "wb");
+  std::FILE* file = descriptor >= 0 ? OpenStream(descriptor, true)
+                    : appending     ? OpenForAppend(name, eng.OutputType)
+                                    : OpenUnbuffered(name, "wb");
   if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not create " + eng.ActualOFN, ErrnoText());
   TOutputFile& out = Out();
   out.File = file;
@@ -232,7 +235,8 @@ std::string OutputNameFor(std::string_view given) {
   bool appending = false;
   const std::string spec = EffectiveSpec(given, appending);
   if (IsNone(spec)) return "None";
-  return ExpandName(IsClipboard(spec) ? std::string(kClipboardOutputFile) : spec);
+  if (IsClipboard(spec)) return HomeName(kClipboardOutputFile);
+  return IsStreamName(spec) ? StreamShownName(spec, true) : ExpandName(spec);
 }
 
 void OpenOutput(const std::string& given) {
@@ -247,9 +251,11 @@ void OpenOutput(const std::string& given) {
   eng.ClipboardOutput = eng.ClipboardOut ? "Y" : "N";
   eng.ActualOFN = OutputNameFor(given);
   if (eng.OutputIsNone) return;
-  const TOutputKind kind = CheckOutputKind(eng.ActualOFN);
-  if (!appending && !eng.ClipboardOut && kind == TOutputKind::Regular) MakeBackup(eng.ActualOFN);
-  OpenOutputFile(appending);
+  const int descriptor = StreamDescriptorThroughLinks(spec, true);
+  const TOutputKind kind = descriptor >= 0 ? TOutputKind::Device : CheckOutputKind(eng.ActualOFN);
+  // A link stays: its target is backed up, and the new file is made through it.
+  if (!appending && !eng.ClipboardOut && kind == TOutputKind::Regular) MakeBackup(BackupSubject(eng.ActualOFN));
+  OpenOutputFile(appending, descriptor);
 }
 
 void MakeBackup(const std::string& name) {

@@ -45,6 +45,7 @@
 #include "interface/console_view.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
+#include "interface/exit_status.h"
 #include "interface/front_end.h"
 #include "interface/help_chooser.h"
 #include "interface/help_entry.h"

@@ -43,6 +43,7 @@ class CullRun : public ::testing::Test {
   void UseScript(const std::string& text);
 
   TempFolder folder;
+  CurrentFolderScope inFolder{folder.Path()};  // the user works in the home folder
   FakePorts ports;
   TCullingHandlers handlers;  // one for all the runs of a test, as in the program
 };

@@ -89,28 +89,49 @@ void WaitForContent(const std::string& name) {
 
 }  // namespace
 
-TCullerResult CullerHome::Start(const std::vector<std::string>& args, const TSignal& signal) {
-  std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
-  argTexts.insert(argTexts.end(), args.begin(), args.end());
+int CullerHome::Spawn(const std::vector<std::string>& argTexts) {
+  std::vector<std::string> args = argTexts;
   std::vector<std::string> envTexts = ChildEnvironment(home_.empty() ? Path() : home_);
   envTexts.insert(envTexts.end(), Environment.begin(), Environment.end());
-  std::vector<char*> argv = Pointers(argTexts);
+  envTexts.push_back(std::string("CULLER=") + GLEANER_CULLER_PATH);
+  std::vector<char*> argv = Pointers(args);
   std::vector<char*> envp = Pointers(envTexts);
-  const std::string out = capture_.File("out");
-  const std::string err = capture_.File("err");
+  const std::string run = std::to_string(runs_++);
+  const std::string out = capture_.File(run + ".out");
+  const std::string err = capture_.File(run + ".err");
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) Child(Path().c_str(), out.c_str(), err.c_str(), argv.data(), envp.data(), uid_, gid_);
+  captures_[pid] = {out, err};
+  return pid;
+}
+
+TCullerResult CullerHome::Finish(int pid) {
+  TCullerResult result;
+  result.Status = WaitWithLimit(pid);
+  result.Out = ReadFile(captures_[pid].first);
+  result.Err = ReadFile(captures_[pid].second);
+  return result;
+}
+
+TCullerResult CullerHome::Start(const std::vector<std::string>& args, const TSignal& signal) {
+  std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
+  argTexts.insert(argTexts.end(), args.begin(), args.end());
+  const int pid = Spawn(argTexts);
   if (!signal.WhenWritten.empty()) {
     WaitForContent(File(signal.WhenWritten));
     for (int number : signal.Numbers) kill(pid, number);
   }
-  TCullerResult result;
-  result.Status = WaitWithLimit(pid);
-  result.Out = ReadFile(out);
-  result.Err = ReadFile(err);
-  return result;
+  return Finish(pid);
 }
+
+int CullerHome::StartInBackground(const std::vector<std::string>& args) {
+  std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
+  argTexts.insert(argTexts.end(), args.begin(), args.end());
+  return Spawn(argTexts);
+}
+
+TCullerResult CullerHome::RunShell(const std::string& command) { return Finish(Spawn({"/bin/bash", "-c", command})); }
 
 void CullerHome::UseUser(int uid, int gid) {
   uid_ = uid;

@@ -80,6 +80,7 @@ class IoTest : public ::testing::Test {
   }
 
   TempFolder home_;
+  CurrentFolderScope inFolder_{home_.Path()};  // the user works in the home folder
   FakePorts ports_;
 };
 

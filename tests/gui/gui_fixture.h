@@ -22,6 +22,7 @@ class GuiTest : public ::testing::Test {
   static void ProcessEvents();
 
   TempFolder home;
+  CurrentFolderScope inFolder{home.Path()};  // the user works in the home folder
   FakePorts ports;
 
  private:

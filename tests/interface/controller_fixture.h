@@ -48,6 +48,7 @@ class ControllerTest : public ::testing::Test {
   const std::vector<std::string>& Shown() const { return view.shown; }
 
   TempFolder folder;
+  CurrentFolderScope inFolder{folder.Path()};  // the user works in the home folder
   FakePorts ports;
   FakeMainView view;
   TMainForm form;

@@ -62,6 +62,7 @@ class TextBrowseTest : public ::testing::Test {
   bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
 
   TempFolder folder;
+  testing::CurrentFolderScope inFolder{folder.Path()};  // the user works in the home folder
   FakePorts ports;
   TFakeShell shell;
   IShellPort* savedShell = nullptr;

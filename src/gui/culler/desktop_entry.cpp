@@ -1,6 +1,7 @@
 // culler-desktop: Culler's main form. culler starts it in its own place (same
 // arguments, same program name) when it opens the form rather than running in
-// the console; it runs Qt, the desktop ports and the form until the form has closed.
+// the console; it runs Qt, the desktop ports and the form until the form has
+// closed, and exits with the console's status for the same outcome.
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
@@ -8,7 +9,9 @@
 #include "foundation/search_path.h"
 #include "gui/common/qt_ports.h"
 #include "gui/culler/culler_desktop.h"
+#include "interface/exit_status.h"
 #include "platform/cancel_signals.h"
+#include "platform/current_folder.h"
 
 int main(int argc, char** argv) {
   // Qt takes its own options out of argv: the switches are read first.
@@ -16,6 +19,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
+  // After the program's own path is read: a launcher may start the form in
+  // "/", and outputs named without a folder then go to $HOME.
+  gleaner::LeaveUnwritableCurrentFolder();
   const gleaner::TQtPorts ports;
   gleaner::culler::TCullerDesktop desktop(params);
   desktop.Window().OnClosed = [] { QCoreApplication::quit(); };
@@ -28,5 +34,9 @@ int main(int argc, char** argv) {
     if (gleaner::CancelSignalled()) desktop.Window().close();
   });
   signalWatch.start(200);
-  return QApplication::exec();
+  QApplication::exec();
+  // The console's statuses for the same outcome, and the same end after a signal.
+  const int status = gleaner::RunExitStatus(desktop.CommandLine(), false);
+  gleaner::EndByCancelSignal();
+  return status;
 }
