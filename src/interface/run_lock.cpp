@@ -10,17 +10,22 @@ namespace gleaner {
 
 bool HoldRunLock(THomeLock& lock, TMainForm& form, IMainView& view) {
   const std::string file = HomeFolder() + EngineInfo().CfgProgramName + ".lock";
+  TControl& note = form[kLblShowNote];
+  const TControl before = note;
   const auto tellWaiting = [&](long holder) {
     const std::string who = holder > 0 ? "process " + std::to_string(holder) : "another process";
     const std::string text = "Waiting for " + who + " to finish its run (" + file + ")";
-    form[kLblShowNote].Caption = text;
+    note.Caption = text;
+    note.Visible = true;
     view.ShowStatus(text);
   };
   const auto keepWaiting = [] {
     Ports().EventPump->PumpEvents();
     return !CancelSignalled();
   };
-  return lock.Acquire(file, tellWaiting, keepWaiting);
+  const bool held = lock.Acquire(file, tellWaiting, keepWaiting);
+  note = before;  // the note served the wait only
+  return held;
 }
 
 }  // namespace gleaner

@@ -12,6 +12,7 @@
 
 #include "culler/culling_handlers.h"
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner::testing {

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "foundation/settings_store.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner::testing {

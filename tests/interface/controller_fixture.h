@@ -13,6 +13,7 @@
 #include "interface/main_form.h"
 #include "interface/run_controller.h"
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner::testing {

@@ -33,11 +33,5 @@ TEST(HomeLock, ASecondHolderWaitsSayingOnceForWhom) {
   EXPECT_TRUE(second.Held());
 }
 
-TEST(HomeLock, AFolderThatCannotHoldTheFileDoesNotStopTheRun) {
-  THomeLock lock;
-  EXPECT_TRUE(lock.Acquire("/nonexistent-folder/Culler.lock", [](long) {}, [] { return false; }));
-  EXPECT_FALSE(lock.Held());
-}
-
 }  // namespace
 }  // namespace gleaner

@@ -20,15 +20,6 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-CurrentFolderScope::CurrentFolderScope() : saved_(std::filesystem::current_path().string()) {}
-
-CurrentFolderScope::~CurrentFolderScope() {
-  std::error_code ignored;
-  std::filesystem::current_path(saved_, ignored);
-}
-
-void CurrentFolderScope::Enter(const std::string& folder) { std::filesystem::current_path(folder); }
-
 void WriteFile(const std::string& name, const std::string& bytes) {
   std::ofstream out(name, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -22,22 +22,6 @@ class TempFolder {
   std::string path_;
 };
 
-// Makes a folder the current folder, as a shell started in it would, so
-// names without a folder mean that folder; the destructor goes back.
-class CurrentFolderScope {
- public:
-  CurrentFolderScope();
-  explicit CurrentFolderScope(const std::string& folder) : CurrentFolderScope() { Enter(folder); }
-  ~CurrentFolderScope();
-  CurrentFolderScope(const CurrentFolderScope&) = delete;
-  CurrentFolderScope& operator=(const CurrentFolderScope&) = delete;
-
-  void Enter(const std::string& folder);
-
- private:
-  std::string saved_;
-};
-
 void WriteFile(const std::string& name, const std::string& bytes);
 std::string ReadFile(const std::string& name);
 bool FileExists(const std::string& name);

@@ -9,6 +9,7 @@
 #include "foundation/settings_store.h"
 #include "platform/shell_port.h"
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {

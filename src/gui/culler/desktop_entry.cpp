@@ -9,7 +9,7 @@
 #include "foundation/search_path.h"
 #include "gui/common/qt_ports.h"
 #include "gui/culler/culler_desktop.h"
-#include "interface/exit_status.h"
+#include "interface/gleaner_interface.h"
 #include "platform/cancel_signals.h"
 #include "platform/current_folder.h"
 
