@@ -154,7 +154,10 @@ void TRunController::AutoStartTimer() {
   {
     // The logs are this run's from their deletion to the last report.
     THomeLock lock;
-    if (!HoldRunLock(lock, form_, view_)) return;
+    busy_ = true;  // the wait lets the form's events run: no second start meanwhile
+    const bool held = HoldRunLock(lock, form_, view_);
+    busy_ = false;
+    if (!held) return;
     DeleteOldLogs();
     ApplyBoxRules();
     std::string input;
