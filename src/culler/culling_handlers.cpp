@@ -36,8 +36,8 @@ void LogHeading(std::string_view heading) {
 void LogFilesAndParameters() {
   LogMsg("Files");
   LogBlank();
-  LogLabel("Input", GivenInputSpec());
-  LogLabel("Output", GivenOutputSpec());
+  LogLabel("Input", StreamShownName(GivenInputSpec(), false));
+  LogLabel("Output", StreamShownName(GivenOutputSpec(), true));
   LogLabel("Script", ScriptActive() ? CompiledScript().FileName : "None");
   LogHeading("Parameters");
   LogLabel("Keep", Eng().OptionX, kNotSpecified);

@@ -70,6 +70,7 @@
 #include "engine/keywords.h"
 #include "engine/lifecycle.h"
 #include "engine/lookup_reader.h"
+#include "engine/pass_through.h"
 #include "engine/parse.h"
 #include "engine/pattern_matcher.h"
 #include "engine/plain_lines.h"

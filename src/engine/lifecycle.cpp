@@ -134,7 +134,7 @@ bool IsRunFile(const std::string& candidate, const std::string& outputName) {
   const bool output = outputName != "None" && !outputName.empty() &&
                       (SameFile(candidate, outputName) || SameFile(candidate, BackupName(outputName)));
   return output || SameFile(candidate, LogFileName()) ||
-         SameFile(candidate, ExpandName(EngineInfo().CfgErrorFileName));
+         SameFile(candidate, HomeName(EngineInfo().CfgErrorFileName));
 }
 
 // From the current match on, the first match that is not a run file; the
@@ -180,7 +180,7 @@ void OpenEngine(const std::string& inputSpec, const std::string& outputSpec) {
   OpenInput(input);
   if (judgeInput) SelectEncodingFromInput();
   OpenOutput(outputSpec);
-  eng.EndOfInput = eng.InputFileSize == 0;
+  eng.EndOfInput = eng.InputFileSize == 0 && !InputHasNoSize();
   eng.CancelRequested = false;
   eng.ErrorKind = kErrSuccess;
   eng.EngineOpen = true;

@@ -75,22 +75,26 @@ void WriteEndBanners() {
 
 std::string LogFileName() {
   const TEngineInfo& info = EngineInfo();
-  return ExpandName(info.CfgLogFileName.empty() ? info.CfgProgramName + "-Log.txt" : info.CfgLogFileName);
+  return HomeName(info.CfgLogFileName.empty() ? info.CfgProgramName + "-Log.txt" : info.CfgLogFileName);
 }
 
 void LogStart() {
   TLogFile& log = Log();
   if (log.File != nullptr) return;
   TEngineInfo& info = EngineInfo();
-  if (info.CfgLogFileName.empty()) info.CfgLogFileName = ExpandName(info.CfgProgramName + "-Log.txt");
+  if (info.CfgLogFileName.empty()) info.CfgLogFileName = HomeName(info.CfgProgramName + "-Log.txt");
   log.LastLineHadText = false;
-  log.Name = ExpandName(info.CfgLogFileName);
+  log.Name = HomeName(info.CfgLogFileName);
   errno = 0;
   log.File = std::fopen(SystemName(log.Name).c_str(), "wb");
   if (log.File == nullptr)
     RaiseEngineError(kErrFileProblem, "Could not create " + log.Name, SystemErrorText(errno));
   WriteBanner("started");
   WriteEmptyLineOnce();
+  // On disk at once: a run ended by a second signal still leaves its banner.
+  // A failure here shows when the log is closed, as for every line after it,
+  // so a full disk does not stop a run whose output still fits elsewhere.
+  std::fflush(log.File);
 }
 
 void LogEnd() {

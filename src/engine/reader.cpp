@@ -8,6 +8,8 @@
 // TakePlainLines); the counters then move as if each had been read alone.
 #include "engine/reader.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -20,6 +22,7 @@
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/io_buffer.h"
+#include "engine/pass_through.h"
 #include "engine/writer.h"
 #include "foundation/numbers.h"
 #include "foundation/search_path.h"
@@ -173,11 +176,20 @@ void CopyClipboardToFile(const std::string& name) {
                      SystemErrorText(error));
 }
 
-// Opens the input file; only regular files, so a folder or a FIFO never blocks a run.
-std::FILE* OpenInputFile(const std::string& name, int& error) {
+// Opens the input file; only regular files and character devices, so a
+// folder or a FIFO never blocks a run. Streams are read through their
+// descriptor.
+std::FILE* OpenInputFile(const std::string& name, int descriptor, int& error) {
+  errno = 0;
+  if (descriptor >= 0) {
+    std::FILE* stream = OpenStream(descriptor, false);
+    error = errno;
+    return stream;
+  }
   std::error_code ec;
   const auto status = std::filesystem::status(name, ec);
-  if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+  if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+      !std::filesystem::is_character_file(status)) {
     error = std::filesystem::is_directory(status) ? EISDIR : EINVAL;
     return nullptr;
   }
@@ -187,6 +199,8 @@ std::FILE* OpenInputFile(const std::string& name, int& error) {
   return file;
 }
 
+// 0 when the input has no size (a pipe, a terminal): the progress then shows
+// no percentage.
 std::int64_t FileSize(std::FILE* file) {
   if (std::fseek(file, 0, SEEK_END) != 0) return 0;
   const long size = std::ftell(file);
@@ -284,15 +298,16 @@ void OpenInput(const std::string& given) {
   }
   std::string spec = given;
   if (SameTextIgnoreCase(spec, "CLIPBOARD")) {
-    spec = ExpandName(kClipboardInputFile);
+    spec = HomeName(kClipboardInputFile);
     CopyClipboardToFile(spec);
   } else if (spec.empty()) {
     spec = ExpandName(EngineInfo().CfgDefaultIFN);
     if (spec.empty()) spec = DefaultInputName();
   }
-  eng.ActualIFN = ExpandName(spec);
+  const int descriptor = StreamDescriptorThroughLinks(spec, false);
+  eng.ActualIFN = descriptor >= 0 ? StreamShownName(spec, false) : ExpandName(spec);
   int error = 0;
-  std::FILE* file = OpenInputFile(SystemName(eng.ActualIFN), error);
+  std::FILE* file = OpenInputFile(SystemName(eng.ActualIFN), descriptor, error);
   if (file == nullptr)
     RaiseEngineError(kErrFileProblem, "Could not open " + eng.ActualIFN, SystemErrorText(error));
   TInputFile& in = In();
@@ -300,7 +315,7 @@ void OpenInput(const std::string& given) {
   in.Buffer.Resize(kReadBlockSize);
   eng.InputFileSize = FileSize(file);
   eng.InputFileBytes = std::to_string(eng.InputFileSize);
-  eng.EndOfInput = eng.InputFileSize == 0;
+  eng.EndOfInput = eng.InputFileSize == 0 && !InputHasNoSize();
   const std::int32_t recordLength = EngineInfo().CfgRecLen;
   if (eng.InputType == FileType::Binary && recordLength > 0)
     eng.Record.resize(static_cast<std::size_t>(recordLength));
@@ -377,5 +392,11 @@ void CloseInput() {
 }
 
 bool InputIsOpen() { return In().File != nullptr; }
+
+bool InputHasNoSize() {
+  struct stat status {};
+  std::FILE* file = In().File;
+  return file != nullptr && ::fstat(::fileno(file), &status) == 0 && !S_ISREG(status.st_mode);
+}
 
 }  // namespace gleaner

@@ -51,5 +51,8 @@ std::string_view PeekFirstBlock(bool& full);
 // Closes the input file if one is open.
 void CloseInput();
 bool InputIsOpen();
+// True while the open input is a stream or a device: its end shows only when
+// a read finds no more bytes.
+bool InputHasNoSize();
 
 }  // namespace gleaner

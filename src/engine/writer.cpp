@@ -19,6 +19,7 @@
 #include "engine/engine_state.h"
 #include "engine/io_buffer.h"
 #include "engine/locked_output.h"
+#include "engine/pass_through.h"
 #include "foundation/search_path.h"
 #include "foundation/win1252.h"
 #include "platform/file_search.h"
@@ -143,17 +144,20 @@ std::FILE* OpenForAppend(const std::string& name, FileType type) {
   return file;
 }
 
-// A regular output (not the clipboard's work file) is written under a lock.
-void OpenOutputFile(bool appending, bool locked) {
+// A stream is written through its descriptor; a regular output (not the
+// clipboard's work file) under a lock, through a link to its target.
+void OpenOutputFile(bool appending, int descriptor, bool locked) {
   TEngineState& eng = Eng();
   const std::string name = SystemName(eng.ActualOFN);
+  const std::string target = locked ? BackupSubject(eng.ActualOFN) : eng.ActualOFN;
   errno = 0;
   std::FILE* file =
-      locked      ? UnbufferedStream(OpenLockedOutput(name, eng.ActualOFN, appending,
-                                                      eng.OutputType != FileType::Binary),
-                                     "wb")
-      : appending ? OpenForAppend(name, eng.OutputType)
-                  : OpenUnbuffered(name, "wb");
+      descriptor >= 0 ? OpenStream(descriptor, true)
+      : locked        ? UnbufferedStream(OpenLockedOutput(SystemName(target), target, appending,
+                                                          eng.OutputType != FileType::Binary),
+                                         "wb")
+      : appending     ? OpenForAppend(name, eng.OutputType)
+                      : OpenUnbuffered(name, "wb");
   if (file == nullptr) RaiseEngineError(kErrFileProblem, "Could not create " + eng.ActualOFN, ErrnoText());
   TOutputFile& out = Out();
   out.File = file;
@@ -242,7 +246,8 @@ std::string OutputNameFor(std::string_view given) {
   bool appending = false;
   const std::string spec = EffectiveSpec(given, appending);
   if (IsNone(spec)) return "None";
-  return ExpandName(IsClipboard(spec) ? std::string(kClipboardOutputFile) : spec);
+  if (IsClipboard(spec)) return HomeName(kClipboardOutputFile);
+  return IsStreamName(spec) ? StreamShownName(spec, true) : ExpandName(spec);
 }
 
 void OpenOutput(const std::string& given) {
@@ -257,10 +262,11 @@ void OpenOutput(const std::string& given) {
   eng.ClipboardOutput = eng.ClipboardOut ? "Y" : "N";
   eng.ActualOFN = OutputNameFor(given);
   if (eng.OutputIsNone) return;
-  const TOutputKind kind = CheckOutputKind(eng.ActualOFN);
-  // A locked output is backed up under its lock; devices and the clipboard's
-  // work file never are.
-  OpenOutputFile(appending, kind != TOutputKind::Device && !eng.ClipboardOut);
+  const int descriptor = StreamDescriptorThroughLinks(spec, true);
+  const TOutputKind kind = descriptor >= 0 ? TOutputKind::Device : CheckOutputKind(eng.ActualOFN);
+  // A locked output is backed up under its lock (a link's target, so the link
+  // stays); streams, devices and the clipboard's work file never are.
+  OpenOutputFile(appending, descriptor, kind != TOutputKind::Device && !eng.ClipboardOut);
 }
 
 void MakeBackup(const std::string& name) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "foundation/settings_store.h"
+#include "platform/current_folder.h"
 #include "platform/user_folders.h"
 
 namespace gleaner {
@@ -21,6 +22,26 @@ struct THomeState {
   std::vector<std::string> Folders;
   bool Ready = false;
 };
+
+TLookupMiss& Miss() {
+  static TLookupMiss miss;
+  return miss;
+}
+
+// folder + name for the first folder where exists says yes; empty (and the
+// miss remembered) when there is none.
+template <typename TExists>
+std::string FindAlongPath(const std::string& name, TExists exists) {
+  std::vector<std::string> folders = LookupFolders();
+  for (const std::string& folder : folders) {
+    if (exists(folder + name)) {
+      ClearLookupMiss();
+      return folder + name;
+    }
+  }
+  Miss() = {name, std::move(folders)};
+  return {};
+}
 
 THomeState& HomeState() {
   static THomeState state;
@@ -107,6 +128,12 @@ std::string FileNamePart(std::string_view name) { return std::string(name.substr
 std::string ExpandName(std::string_view name) {
   if (name.empty()) return {};
   if (!FolderPart(name).empty()) return std::string(name);
+  return CurrentFolder() + std::string(name);
+}
+
+std::string HomeName(std::string_view name) {
+  if (name.empty()) return {};
+  if (!FolderPart(name).empty()) return std::string(name);
   return HomeFolder() + std::string(name);
 }
 
@@ -115,24 +142,33 @@ bool LocateFile(std::string& name, bool allowNone, bool noneResult) {
   if (allowNone && name == "None") return noneResult;
   name = CutAtSemicolon(name);
   if (!FolderPart(name).empty()) return FileExists(name);
-  for (const std::string& folder : SearchFolders()) {
-    if (FileExists(folder + name)) {
-      name = folder + name;
-      return true;
-    }
-  }
-  return false;
+  std::string found = FindAlongPath(name, [](const std::string& full) { return FileExists(full); });
+  if (found.empty()) return false;
+  name = std::move(found);
+  return true;
 }
 
 std::string ResolveName(std::string_view name) {
   const std::string cut = CutAtSemicolon(name);
   if (cut.empty() || cut == "None") return {};
   if (!FolderPart(cut).empty()) return cut;
-  for (const std::string& folder : SearchFolders()) {
-    if (EntryExists(folder + cut)) return folder + cut;
-  }
-  return {};
+  return FindAlongPath(cut, EntryExists);
 }
+
+std::vector<std::string> LookupFolders() {
+  std::vector<std::string> folders{CurrentFolder()};
+  for (const std::string& folder : SearchFolders()) {
+    const std::string system = SystemName(folder);
+    const bool listed = std::any_of(folders.begin(), folders.end(),
+                                    [&system](const std::string& entry) { return SystemName(entry) == system; });
+    if (!listed) folders.push_back(folder);
+  }
+  return folders;
+}
+
+const TLookupMiss& LastLookupMiss() { return Miss(); }
+
+void ClearLookupMiss() { Miss() = {}; }
 
 int FindFirstMulti(std::string_view spec, std::uint32_t attributes, TSearchStack& search) {
   FindClose(search.Search);

@@ -1,5 +1,8 @@
 // The home folder, the search path and name location: names given without a
-// folder are expanded to the home folder or looked up along SearchFolders.
+// folder mean the current folder (outputs land there) and are looked up
+// first there, then along SearchFolders, whose last entries are the home
+// folder and the shipped folder. The program's own files (settings, logs,
+// the error log, clipboard work files) live in the home folder (HomeName).
 // TSearchStack walks a ";"-separated list of specifications with wildcards,
 // resolving each along the search path. Both "/" and "\" are folder
 // separators in these rules; only a drive colon (a letter and ":" at the
@@ -45,14 +48,32 @@ std::string FolderPart(std::string_view name);
 // The text after the folder part: FileNamePart("/a/b.txt") is "b.txt".
 std::string FileNamePart(std::string_view name);
 // Empty gives empty; a name with a folder is returned unchanged; otherwise
-// HomeFolder() + name. No existence check. ExpandName("a.txt") == HomeFolder() + "a.txt".
+// the current folder + name. No existence check.
+// ExpandName("a.txt") == CurrentFolder() + "a.txt".
 std::string ExpandName(std::string_view name);
-// Finds an existing file (the name is cut at its first ";"); on success name
+// The same for the program's own files: HomeFolder() + name for a name
+// without a folder. HomeName("Culler-Log.txt") == HomeFolder() + "Culler-Log.txt".
+std::string HomeName(std::string_view name);
+// Finds an existing file (the name is cut at its first ";"): a name without
+// a folder in the current folder, then along SearchFolders; on success name
 // becomes the full name found. "None" gives noneResult when allowNone.
 bool LocateFile(std::string& name, bool allowNone, bool noneResult);
 // Like LocateFile but wildcards count as existing when an entry matches; the
 // full name, or empty when nothing matches. A name with a folder is returned as is.
 std::string ResolveName(std::string_view name);
+// The folders a name without a folder is looked for in, in order, each once:
+// the current folder, then SearchFolders.
+std::vector<std::string> LookupFolders();
+
+// The last name without a folder that LocateFile or ResolveName did not
+// find, and the folders tried; a console run tells them with the message
+// that follows. Cleared by the next name found.
+struct TLookupMiss {
+  std::string Name;
+  std::vector<std::string> Folders;
+};
+const TLookupMiss& LastLookupMiss();
+void ClearLookupMiss();
 
 // A walk over a ";"-separated list of specifications.
 struct TSearchStack {

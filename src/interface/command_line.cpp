@@ -84,6 +84,7 @@ TNext OtherSwitch(char letter, IMainView& view, TCommandLineResult& result) {
 // versions and, like "/?", leaves the reading going.
 std::optional<TNext> UnixSwitch(const std::string& param, IMainView& view, TCommandLineResult& result) {
   if (param == "--help" || param == "-h") return OtherSwitch('?', view, result);
+  if (param == kConsoleSwitch) return TNext::Continue;
   if (param != "--version") return std::nullopt;
   view.ShowHelpText(VersionLine(), {});
   result.HelpShown = true;
@@ -177,7 +178,7 @@ void CloseSwitchNotes(THelpPage& page) {
   page.Line("/CA  suppresses pop-up error messages (/CS will display them and wait)");
   page.Line("");
   page.Line("After processing, you can check for the existence of the file");
-  page.Line(ExpandName(EngineInfo().CfgErrorFileName));
+  page.Line(HomeName(EngineInfo().CfgErrorFileName));
   page.Line("to determine if a serious error occurred.");
 }
 

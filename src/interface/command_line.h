@@ -10,12 +10,16 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interface/main_form.h"
 #include "interface/main_view.h"
 
 namespace gleaner {
+
+// Forces the console front end on a desktop; the command line reads past it.
+inline constexpr std::string_view kConsoleSwitch = "--console";
 
 struct TCommandLineResult {
   bool Run = false;            // /R seen and no error: tmrAutoStart is on

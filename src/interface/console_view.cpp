@@ -33,6 +33,17 @@ std::string_view WithoutTrailingBlanks(std::string_view text) {
   return text;
 }
 
+// A name that was not found: where it was looked for, once, after the
+// message that names it.
+void TellLookupMiss(std::ostream& err, std::string_view message) {
+  const TLookupMiss& miss = LastLookupMiss();
+  if (miss.Name.empty() || message.find(miss.Name) == std::string_view::npos) return;
+  err << "  (" << miss.Name << " was looked for in:";
+  for (const std::string& folder : miss.Folders) err << ' ' << folder;
+  err << ")\n";
+  ClearLookupMiss();
+}
+
 void ReportRow(std::ostream& err, std::string_view label, std::string_view value) {
   constexpr std::size_t kValueColumn = 17;
   err << "  " << label << std::string(label.size() < kValueColumn ? kValueColumn - label.size() : 1, ' ')
@@ -55,7 +66,13 @@ class TConsoleCancelPump final : public IEventPump {
 }  // namespace
 
 void TConsoleView::ShowPlainMessage(const std::string& title, const std::string& text) {
-  err_ << title << ": " << TerminalText(WithoutTrailingBlanks(text)) << '\n' << std::flush;
+  err_ << title << ": " << TerminalText(WithoutTrailingBlanks(text)) << '\n';
+  TellLookupMiss(err_, text);
+  err_ << std::flush;
+}
+
+void TConsoleView::ShowStatus(const std::string& text) {
+  err_ << EngineInfo().CfgProgramName << ": " << text << '\n' << std::flush;
 }
 
 bool TConsoleView::AskOkCancel(const std::string& title, const std::string& text) {
@@ -84,7 +101,9 @@ void TConsoleView::ShowReportForm(const std::string& title, const TReportFormDat
   ReportRow(err_, "Description", data.Description);
   ReportRow(err_, "Error code", data.Code);
   ReportRow(err_, "Processing step", data.Step);
-  err_ << TerminalText(data.Message) << '\n' << std::flush;
+  err_ << TerminalText(data.Message) << '\n';
+  TellLookupMiss(err_, data.Message);
+  err_ << std::flush;
 }
 
 void TConsoleView::ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) {

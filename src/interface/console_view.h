@@ -34,6 +34,8 @@ class TConsoleView final : public IMainView {
   void Refresh() override {}
   void ShowNormal() override {}
   void CloseForm() override { closed_ = true; }
+  bool ShowsReportsWithoutWaiting() const override { return true; }
+  void ShowStatus(const std::string& text) override;
   std::optional<std::vector<std::string>> ShowSearchPathDialog(const TSearchPathList& list,
                                                                const TViewerSetup& help) override;
   std::optional<THelpTopic> ShowHelpChooser(const THelpChooserLayout& layout) override;

@@ -117,7 +117,7 @@ void WriteProgramRows(TLogText& log) {
 std::string ErrorLogName() {
   const TEngineInfo& info = EngineInfo();
   const std::string& name = info.CfgErrorFileName;
-  return ExpandName(name.empty() ? info.CfgProgramName + "-Error.txt" : name);
+  return HomeName(name.empty() ? info.CfgProgramName + "-Error.txt" : name);
 }
 
 // Replaces the file with text; empty on success, otherwise the reason.
@@ -137,9 +137,10 @@ TReportLevel LevelOf(bool isError) {
 void Display(const std::string& message, bool isError, bool logWritten) {
   TReportState& state = State();
   if (state.View == nullptr) return;
-  // Under 'A' the batch caller relies on the error log; when that is missing
-  // the message is the only trace left, so it is shown after all.
-  if (state.CloseMode == 'A' && logWritten) return;
+  // Under 'A' no pop-up may wait for a person; the batch caller relies on the
+  // error log, and on standard error where printing a report waits for no one.
+  // When the log is missing the message is the only trace left, so it is shown after all.
+  if (state.CloseMode == 'A' && logWritten && !state.View->ShowsReportsWithoutWaiting()) return;
   const bool cancelled = Eng().ErrorKind == kErrCancel;
   if (!isError || cancelled) {
     if (!isError || !message.empty()) state.View->ShowPlainMessage(state.Title, message + "  ");

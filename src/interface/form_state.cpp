@@ -71,8 +71,8 @@ void OfferSupportFiles(TMainForm& form) {
     start = end + 1;
   }
   TFormBox box(form, kCboSupportFile);
-  entries.push_back(ExpandName(info.CfgErrorFileName));
-  entries.push_back(ExpandName(info.CfgLogFileName));
+  entries.push_back(HomeName(info.CfgErrorFileName));
+  entries.push_back(HomeName(info.CfgLogFileName));
   entries.push_back(box.Text());
   for (const std::string& entry : entries) {
     if (entry.empty()) continue;

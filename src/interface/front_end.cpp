@@ -3,7 +3,11 @@
 
 #include <cstdlib>
 
+#include <algorithm>
+
+#include "engine/gleaner_engine.h"
 #include "foundation/win1252.h"
+#include "interface/command_line.h"
 #include "platform/environment.h"
 
 namespace gleaner {
@@ -26,8 +30,20 @@ bool Set(const char* variable) { return !EnvironmentValue(variable).empty(); }
 bool DisplayAvailable() { return Set("DISPLAY") || Set("WAYLAND_DISPLAY"); }
 
 bool UseConsoleFrontEnd(const std::vector<std::string>& params, bool displayAvailable) {
-  if (!displayAvailable) return true;
+  if (!displayAvailable || std::find(params.begin(), params.end(), kConsoleSwitch) != params.end()) return true;
   return HasSwitch(params, 'R', true) && HasSwitch(params, 'C', false, "A");
+}
+
+// The last /O wins, as the command line reads them in order.
+bool OutputIsStandardOutput(const std::vector<std::string>& params) {
+  bool standardOutput = false;
+  for (const std::string& param : params) {
+    if (param.size() < 2 || param[0] != '/' || AnsiUpper(param[1]) != 'O') continue;
+    std::string_view value = std::string_view(param).substr(2);
+    if (value.starts_with('+')) value.remove_prefix(1);
+    standardOutput = StreamDescriptor(value, true) == 1;
+  }
+  return standardOutput;
 }
 
 }  // namespace gleaner

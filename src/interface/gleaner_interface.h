@@ -34,10 +34,12 @@
 //
 // Reports. Every message about a run goes through Report, which writes the
 // error log first; a failure outside any run goes through
-// ReportUnexpectedFailure; WorstReport gives the exit level (error_report.h):
+// ReportUnexpectedFailure; WorstReport gives the exit level (error_report.h),
+// and RunExitStatus the exit status both front ends end with (exit_status.h):
 //
 //   SetReportView(&view);
 //   catch (const std::exception& e) { ReportUnexpectedFailure(e.what()); }
+//   return RunExitStatus(commandLine, view.Declined());
 //
 // Help. InstallHelp wires F1 and btnHelp to the help chooser; the search path
 // dialog and the chooser's decisions are data the desktop windows show
@@ -50,6 +52,7 @@
 #include "interface/console_view.h"
 #include "interface/error_report.h"
 #include "interface/form_state.h"
+#include "interface/exit_status.h"
 #include "interface/front_end.h"
 #include "interface/help_chooser.h"
 #include "interface/help_entry.h"

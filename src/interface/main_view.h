@@ -51,6 +51,15 @@ class IMainView {
   virtual void ShowNormal() = 0;
   // Closes the main form (the program ends when the form is closed).
   virtual void CloseForm() = 0;
+  // A short note on what the program is doing (it waits for another run):
+  // the form's note label, which the controller has set, or standard error.
+  virtual void ShowStatus(const std::string& text) {
+    (void)text;
+    Refresh();
+  }
+  // True where showing a report never waits (the console): reports are then
+  // shown under /CA too, so a batch job's standard error tells what failed.
+  virtual bool ShowsReportsWithoutWaiting() const { return false; }
   // The main form's place and size, when the front end has a window; nothing otherwise.
   virtual IPlaceableWindow* MainWindow() { return nullptr; }
   // Shows a document in the file viewer as set up (help documents with their

@@ -1,6 +1,7 @@
 // TRunController (run_controller.h): entry points, timers, script check and
 // close rule. The other parts are in run_controller_*.cpp, named for them.
 #include "interface/run_controller.h"
+#include "interface/run_lock.h"
 
 #include "engine/gleaner_engine.h"
 #include "foundation/settings_store.h"
@@ -150,15 +151,23 @@ void TRunController::AutoStartTimer() {
   form_.SetTimer(TTimer::AutoStart, false);
   if (busy_) return;
   Eng().ErrorKind = kErrSuccess;  // a failed check leaves the category at Success
-  DeleteOldLogs();
-  ApplyBoxRules();
-  std::string input;
-  std::string output;
-  if (CheckInput(input) && CheckOutput(input, output) && PrepareScript(form_[kCboScriptFile].Text)) {
-    SaveFormSettings(form_);
-    busy_ = true;
-    ProcessingRun(input, output);
+  {
+    // The logs are this run's from their deletion to the last report.
+    THomeLock lock;
+    busy_ = true;  // the wait lets the form's events run: no second start meanwhile
+    const bool held = HoldRunLock(lock, form_, view_);
     busy_ = false;
+    if (!held) return;
+    DeleteOldLogs();
+    ApplyBoxRules();
+    std::string input;
+    std::string output;
+    if (CheckInput(input) && CheckOutput(input, output) && PrepareScript(form_[kCboScriptFile].Text)) {
+      SaveFormSettings(form_);
+      busy_ = true;
+      ProcessingRun(input, output);
+      busy_ = false;
+    }
   }
   if (!ApplyCloseRule()) AfterRun();
 }

@@ -28,7 +28,7 @@ bool NamesLogFile(const std::string& name) {
   if (name.empty()) return false;
   const TEngineInfo& info = EngineInfo();
   for (const std::string& log : {info.CfgLogFileName, info.CfgErrorFileName}) {
-    if (!log.empty() && SameFileName(name, ExpandName(log))) return true;
+    if (!log.empty() && SameFileName(name, HomeName(log))) return true;
   }
   return false;
 }

@@ -48,8 +48,9 @@ std::string InitialFolder(std::string_view name) {
   return folder.empty() ? HomeFolder() : folder;
 }
 
+// The support files and the logs are the program's own: named without a folder, they are in the home folder.
 bool SameFile(const std::string& full, const std::string& name) {
-  return !name.empty() && SameTextIgnoreCase(full, ExpandName(name));
+  return !name.empty() && SameTextIgnoreCase(full, HomeName(name));
 }
 
 bool IsSupportFile(const std::string& full) {

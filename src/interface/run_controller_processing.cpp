@@ -204,6 +204,7 @@ void TRunController::Autoview() {
   const TEngineState& eng = Eng();
   if (eng.ErrorKind >= kErrorKindCount || ErrorTable[eng.ErrorKind].Code >= 200) return;
   if (!form_[kChkBrowseOutput].Checked || !StaysOpen() || closeAfterRun_ || eng.BytesOut <= 0) return;
+  if (IsReadThroughName(form_[kCboOutputFile].Text)) return;  // nothing to view: the bytes went on
   ShowFile(TFileBox::Output, eng.ActualOFN, true);
 }
 

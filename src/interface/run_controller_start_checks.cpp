@@ -34,7 +34,7 @@ std::string OverwriteQuestion(std::string_view kind) {
 void DeleteFile(const std::string& name) {
   if (name.empty()) return;
   std::error_code error;
-  std::filesystem::remove(SystemName(ExpandName(name)), error);
+  std::filesystem::remove(SystemName(HomeName(name)), error);
 }
 
 // Why a typed output name cannot be used, or empty when it can.
@@ -44,7 +44,8 @@ std::string OutputNameProblem(const std::string& output, const std::string& inpu
            "for "
            "wildcarding)";
   }
-  if (SameFileName(output, input)) return "Input and output file names must be different";
+  // A stream or device is never the input's file, whatever it is connected to.
+  if (!IsReadThroughName(output) && !IsReadThroughName(input) && SameFileName(output, input)) return "Input and output file names must be different";
   // The settings would be replaced under the output's handle at the next save.
   if (!IniFileName().empty() && SameFileName(output, IniFileName()))
     return "The settings file cannot be the output file\r\n\r\n" + IniFileName();
@@ -66,7 +67,7 @@ void TRunController::DeleteOldLogs() {
 bool TRunController::CheckInput(std::string& input) {
   input = form_[kCboInputFile].Text;
   if (SameTextIgnoreCase(input, kNone) || IsClipboardName(input) || input == kAutoName) return true;
-  if (HasWildcardChars(input) || LocateFile(input, false, false)) return true;
+  if (HasWildcardChars(input) || IsReadThroughName(input) || LocateFile(input, false, false)) return true;
   Tell("Warning:  The specified input file cannot be found\r\n\r\n" + input, false);
   view_.FocusBox(kCboInputFile);
   return false;
@@ -94,7 +95,7 @@ bool TRunController::TellProblem(const std::string& problem) {
 }
 
 bool TRunController::OverwriteAllowed(const std::string& output) {
-  if (!FileExists(ExpandName(output))) return true;
+  if (IsStreamName(output) || !FileExists(ExpandName(output))) return true;
   const std::string stem = NameStem(output);
   for (const TGuardedPrefix& guarded : kGuardedPrefixes) {
     if (!StartsWithIgnoreCase(stem, guarded.Prefix)) continue;

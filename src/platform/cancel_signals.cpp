@@ -11,11 +11,13 @@ namespace {
 constexpr int kCancelSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 volatile std::sig_atomic_t signalCount = 0;
+volatile std::sig_atomic_t firstSignal = 0;
 
 // Only async-signal-safe calls: the first signal is remembered, the second
 // one is delivered again with its default action.
 void OnCancelSignal(int number) {
   signalCount = signalCount + 1;
+  if (firstSignal == 0) firstSignal = number;
   if (signalCount < 2) return;
   ::signal(number, SIG_DFL);
   ::raise(number);
@@ -33,5 +35,16 @@ void InstallCancelSignals() {
 }
 
 bool CancelSignalled() { return signalCount > 0; }
+
+void EndByCancelSignal() {
+  const int number = firstSignal;
+  if (number == 0) return;
+  ::signal(number, SIG_DFL);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, number);
+  ::sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  ::raise(number);
+}
 
 }  // namespace gleaner

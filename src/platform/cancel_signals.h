@@ -20,4 +20,10 @@ void InstallCancelSignals();
 // True once any of the signals has arrived.
 bool CancelSignalled();
 
+// After the clean cancel: ends the program by the first of the signals, with
+// its default action, so the parent sees the signal (a shell: 128 + its
+// number) and a loop over files stops, as it does for any Unix filter.
+// Returns only when no signal has arrived.
+void EndByCancelSignal();
+
 }  // namespace gleaner

@@ -1,7 +1,8 @@
 // The culler program: wires the console front end to the run controller and
 // Culler's own handlers, reads the command line and runs until the run, or
 // the attempt to start it, is over. The exit status tells a batch caller what
-// was reported: 0 nothing, 1 a plain message, 2 an engine error.
+// was reported: 0 nothing, 1 a plain message, 2 an engine error; a run
+// cancelled by a signal ends by that signal (interface/exit_status.h).
 //
 // With a display and not a batch run (/R with /CA) it opens the main form
 // instead: the form is the program culler-desktop beside it, started in its
@@ -22,6 +23,7 @@
 #include "foundation/search_path.h"
 #include "foundation/settings_store.h"
 #include "interface/gleaner_interface.h"
+#include "platform/cancel_signals.h"
 #include "platform/display_probe.h"
 #include "platform/helper_program.h"
 #include "platform/shell_port.h"
@@ -29,15 +31,6 @@
 
 namespace gleaner {
 namespace {
-
-// An unknown switch only shows the help, and a question answered Cancel
-// shows nothing more, but in both the batch caller's job was not done as asked.
-int ExitStatus(const TCommandLineResult& commandLine, const TConsoleView& view) {
-  const TReportLevel worst = WorstReport();
-  if (worst == TReportLevel::EngineError) return 2;
-  if (worst == TReportLevel::Message || commandLine.UnknownSwitch || view.Declined()) return 1;
-  return 0;
-}
 
 int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
   TMainForm form;
@@ -59,7 +52,7 @@ int RunCuller(const std::vector<std::string>& params, TConsoleView& view) {
     ShowCommandLineHelp(view, CommandLineHelpCaption());
   }
   if (!helpOnly) MainFormClosed(controller);
-  return ExitStatus(commandLine, view);
+  return RunExitStatus(commandLine, view.Declined());
 }
 
 // A failure outside any run still goes through the report routine, so the
@@ -90,6 +83,23 @@ void RunDesktop(const std::vector<std::string>& params) {
 #endif
 }
 
+// With standard output as the run's output, the help goes to standard error too.
+int RunConsole(const std::vector<std::string>& params) {
+  std::ostream& out = OutputIsStandardOutput(params) ? std::cerr : std::cout;
+  // The view outlives everything that may report through it.
+  TConsoleView view(out, std::cerr, std::cin, isatty(STDIN_FILENO) == 1);
+  SetReportView(&view);
+  TTerminalProgress progress(std::cerr);
+  if (isatty(STDERR_FILENO) == 1) progress.Install();
+  try {
+    return RunCuller(params, view);
+  } catch (const std::exception& e) {
+    return ReportUnexpected(e.what());
+  } catch (...) {
+    return ReportUnexpected("Unexpected failure");
+  }
+}
+
 }  // namespace
 }  // namespace gleaner
 
@@ -104,16 +114,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
   gleaner::InstallConsoleCancel();  // SIGINT, SIGTERM and SIGHUP cancel a run
-  // The view outlives everything that may report through it.
-  gleaner::TConsoleView view(std::cout, std::cerr, std::cin, isatty(STDIN_FILENO) == 1);
-  gleaner::SetReportView(&view);
-  gleaner::TTerminalProgress progress(std::cerr);
-  if (isatty(STDERR_FILENO) == 1) progress.Install();
-  try {
-    return gleaner::FinishStandardOutput("culler", gleaner::RunCuller(params, view));
-  } catch (const std::exception& e) {
-    return gleaner::ReportUnexpected(e.what());
-  } catch (...) {
-    return gleaner::ReportUnexpected("Unexpected failure");
-  }
+  const int status = gleaner::FinishStandardOutput("culler", gleaner::RunConsole(params));
+  gleaner::EndByCancelSignal();
+  return status;
 }

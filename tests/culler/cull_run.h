@@ -12,6 +12,7 @@
 
 #include "culler/culling_handlers.h"
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner::testing {
@@ -43,6 +44,7 @@ class CullRun : public ::testing::Test {
   void UseScript(const std::string& text);
 
   TempFolder folder;
+  CurrentFolderScope inFolder{folder.Path()};  // the user works in the home folder
   FakePorts ports;
   TCullingHandlers handlers;  // one for all the runs of a test, as in the program
 };

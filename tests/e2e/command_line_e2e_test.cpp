@@ -1,5 +1,7 @@
 // The culler program's command line as a batch caller meets it: the help,
 // command-line mistakes, the exit statuses, /CA and Ctrl+C.
+#include <signal.h>
+
 #include <gtest/gtest.h>
 
 #include "e2e/culler_process.h"
@@ -136,17 +138,17 @@ TEST(CullerCommandLine, ExitStatusTellsWhatWasReported) {
     int status;
     std::string err;
   };
+  const std::string missing = "Culler: Warning:  The specified input file cannot be found\n\nMissing.txt\n";
   const Case cases[] = {
       {"In.txt", "Out.txt", "/CS", 0, ""},
-      {"Missing.txt", "Out.txt", "/CS", 1,
-       "Culler: Warning:  The specified input file cannot be found\n\nMissing.txt\n"},
-      {"Missing.txt", "Out.txt", "/CA", 1, ""},
+      {"Missing.txt", "Out.txt", "/CS", 1, missing},
+      {"Missing.txt", "Out.txt", "/CA", 1, missing},  // /CA: no window, but the message
       {"In.txt", "Out.bak", "/CS", 1,
        "Culler: The output file may not use a .bak extension\n\nThe .bak extension is used to make a backup "
        "copy of "
        "the output file\n"},
-      {"In.txt", "In.TXT", "/CA", 1, ""},
-      {"In.txt", "NoFolder/Out.txt", "/CA", 2, ""},
+      {"In.txt", "In.TXT", "/CA", 1, "Culler: Input and output file names must be different\n"},
+      {"In.txt", "NoFolder/Out.txt", "/CA", 2, "Could not create NoFolder/Out.txt\n\nNo such file or directory\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.input) + " " + c.output + " " + c.close);
@@ -156,12 +158,15 @@ TEST(CullerCommandLine, ExitStatusTellsWhatWasReported) {
     args.push_back(c.close);
     const TCullerResult result = home.Run(args);
     EXPECT_EQ(result.Status, c.status);
-    EXPECT_EQ(result.Err, c.err);
+    // The message (then, for a name not found, where it was looked for).
+    EXPECT_EQ(result.Err.empty(), c.err.empty()) << result.Err;
+    EXPECT_NE(result.Err.find(c.err), std::string::npos) << result.Err;
     EXPECT_EQ(home.Exists("Culler-Error.txt"), c.status != 0);
   }
 }
 
-TEST(CullerCommandLine, EngineErrorShowsTheReportUnlessCloseAlways) {
+// /CA takes the window and the waiting away, never the report.
+TEST(CullerCommandLine, EngineErrorShowsTheReportAlsoUnderCloseAlways) {
   for (const char* close : {"/CS", "/CA"}) {
     SCOPED_TRACE(close);
     CullerHome home;
@@ -170,12 +175,8 @@ TEST(CullerCommandLine, EngineErrorShowsTheReportUnlessCloseAlways) {
     const TCullerResult result =
         home.Run({"/IIn.txt", "/OOut.txt", "/SScrStop.txt", "/X", "/Y", "/Z", "/EN", "/R", close});
     EXPECT_EQ(result.Status, 2);
-    const bool shown = std::string(close) == "/CS";
-    EXPECT_EQ(
-        result.Err.rfind("Culler - Error Report: Processing Halted\n  Error category   Parameter\n", 0) == 0,
-        shown)
+    EXPECT_EQ(result.Err.rfind("Culler - Error Report: Processing Halted\n  Error category   Parameter\n", 0), 0u)
         << result.Err;
-    EXPECT_EQ(result.Err.empty(), !shown);
     EXPECT_NE(home.ErrorLog().find("Error code .............. 140\r\n"), std::string::npos);
   }
 }
@@ -204,7 +205,7 @@ TEST(CullerCommandLine, CtrlCCancelsTheRunAndKeepsTheOutput) {
                                 "'\r\nInc I\r\nAgain I #< 100000\r\nBegin\r\nAgain\r\n");
   const TCullerResult result = home.RunAndInterrupt(
       {"/IIn.txt", "/OOut.txt", "/SScrLoop.txt", "/X", "/Y", "/Z", "/EN", "/AN", "/R"}, "Out.txt");
-  EXPECT_EQ(result.Status, 1);
+  EXPECT_EQ(result.Status, 128 + SIGINT);  // after the clean cancel, by the signal
   EXPECT_EQ(result.Err, "Culler: Processing cancelled\n\nOutput may be incomplete\n");
   EXPECT_EQ(home.Read("Out.txt").substr(0, 107), "first\r\n" + filler);
   const std::string errorLog = home.ErrorLog();

@@ -108,15 +108,16 @@ void WaitForContent(const std::string& name) {
 
 }  // namespace
 
-int CullerHome::Launch(const std::vector<std::string>& args, const std::string& tag) {
-  std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
-  argTexts.insert(argTexts.end(), args.begin(), args.end());
+int CullerHome::Spawn(const std::vector<std::string>& argTexts) {
+  std::vector<std::string> args = argTexts;
   std::vector<std::string> envTexts = ChildEnvironment(home_.empty() ? Path() : home_);
   envTexts.insert(envTexts.end(), Environment.begin(), Environment.end());
-  std::vector<char*> argv = Pointers(argTexts);
+  envTexts.push_back(std::string("CULLER=") + GLEANER_CULLER_PATH);
+  std::vector<char*> argv = Pointers(args);
   std::vector<char*> envp = Pointers(envTexts);
-  const std::string out = StandardOutput.empty() ? capture_.File("out" + tag) : StandardOutput;
-  const std::string err = capture_.File("err" + tag);
+  const std::string run = std::to_string(runs_++);
+  const std::string out = StandardOutput.empty() ? capture_.File(run + ".out") : StandardOutput;
+  const std::string err = capture_.File(run + ".err");
   std::string terminalName;
   if (TerminalInput) {
     terminal_ = posix_openpt(O_RDWR | O_NOCTTY);
@@ -134,21 +135,22 @@ int CullerHome::Launch(const std::vector<std::string>& args, const std::string& 
   const pid_t pid = fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) Child(Path().c_str(), setup, argv.data(), envp.data());
+  captures_[pid] = {StandardOutput.empty() ? out : std::string(), err};
   return pid;
 }
 
-TCullerResult CullerHome::Finish(int pid, const std::string& tag) {
+TCullerResult CullerHome::Finish(int pid) {
   TCullerResult result;
   result.Status = WaitWithLimit(pid);
-  if (StandardOutput.empty()) result.Out = ReadFile(capture_.File("out" + tag));
-  result.Err = ErrSoFar(tag);
+  if (!captures_[pid].first.empty()) result.Out = ReadFile(captures_[pid].first);
+  result.Err = ErrorsSoFar(pid);
   if (terminal_ >= 0) close(terminal_);
   terminal_ = -1;
   return result;
 }
 
-std::string CullerHome::ErrSoFar(const std::string& tag) const {
-  const std::string name = capture_.File("err" + tag);
+std::string CullerHome::ErrorsSoFar(int pid) const {
+  const std::string& name = captures_.at(pid).second;
   return FileExists(name) ? ReadFile(name) : std::string();
 }
 
@@ -157,22 +159,30 @@ void CullerHome::TypeAtTerminal(const std::string& text) const {
   if (write(terminal_, text.data(), text.size()) < 0) return;
 }
 
+int CullerHome::StartInBackground(const std::vector<std::string>& args) {
+  std::vector<std::string> argTexts = {GLEANER_CULLER_PATH};
+  argTexts.insert(argTexts.end(), args.begin(), args.end());
+  return Spawn(argTexts);
+}
+
 TCullerResult CullerHome::RunAndAct(const std::vector<std::string>& args, const std::string& fileWritten,
                                     const std::function<void(int pid)>& act) {
-  const int pid = Launch(args, "");
+  const int pid = StartInBackground(args);
   WaitForContent(File(fileWritten));
   act(pid);
-  return Finish(pid, "");
+  return Finish(pid);
 }
 
 TCullerResult CullerHome::Start(const std::vector<std::string>& args, const TSignal& signal) {
-  const int pid = Launch(args, "");
+  const int pid = StartInBackground(args);
   if (!signal.WhenWritten.empty()) {
     WaitForContent(File(signal.WhenWritten));
     for (int number : signal.Numbers) kill(pid, number);
   }
-  return Finish(pid, "");
+  return Finish(pid);
 }
+
+TCullerResult CullerHome::RunShell(const std::string& command) { return Finish(Spawn({"/bin/bash", "-c", command})); }
 
 void CullerHome::UseUser(int uid, int gid) {
   uid_ = uid;

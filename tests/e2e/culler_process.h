@@ -4,7 +4,9 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/temp_folder.h"
@@ -26,18 +28,21 @@ class CullerHome {
   // The same with each of signals sent, one right after the other.
   TCullerResult RunAndSignal(const std::vector<std::string>& args, const std::string& fileWritten,
                              const std::vector<int>& signals);
+  // Runs a bash command line in the working folder, with $CULLER the program
+  // and the same environment: pipelines, redirections, "<(...)".
+  TCullerResult RunShell(const std::string& command);
+  // Starts culler without waiting; Finish waits for it. Each started run
+  // keeps its own output and errors.
+  int StartInBackground(const std::vector<std::string>& args);
+  TCullerResult Finish(int pid);
+  // What a started run has written to standard error so far.
+  std::string ErrorsSoFar(int pid) const;
   // Runs with GLEANER_HOME set to folder (ending with "/") instead of Path();
   // the working folder stays Path().
   void UseHomeFolder(const std::string& folder) { home_ = folder; }
   // Runs as another user (needs root); the home folder is opened up to it.
   void UseUser(int uid, int gid);
 
-  // Starts culler without waiting; runs started together need their own tag
-  // (their output and errors are kept apart by it). Finish waits for it.
-  int Launch(const std::vector<std::string>& args, const std::string& tag);
-  TCullerResult Finish(int pid, const std::string& tag);
-  // What a launched run has written on standard error so far.
-  std::string ErrSoFar(const std::string& tag) const;
   // Starts culler, calls act with its process id once the file named has
   // content, then waits for it.
   TCullerResult RunAndAct(const std::vector<std::string>& args, const std::string& fileWritten,
@@ -71,9 +76,12 @@ class CullerHome {
     std::vector<int> Numbers;
   };
   TCullerResult Start(const std::vector<std::string>& args, const TSignal& signal);
+  int Spawn(const std::vector<std::string>& argTexts);
 
   TempFolder folder_;
   TempFolder capture_;
+  std::map<int, std::pair<std::string, std::string>> captures_;  // by process: output and errors
+  int runs_ = 0;
   std::string home_;
   int uid_ = -1;
   int gid_ = -1;

@@ -82,14 +82,14 @@ TEST(CullerNothingLost, ASecondRunWritingTheOutputWaitsForTheFirst) {
     home.Write("In.txt", "first\r\n");
     home.Write("B.txt", "b1\r\nb2\r\n");
     home.Write("ScrHold.txt", kFlushOutput + kWaitForGo);
-    const int first = home.Launch(JobArgs("In.txt", "Out.txt", "ScrHold.txt"), "a");
+    const int first = home.StartInBackground(JobArgs("In.txt", "Out.txt", "ScrHold.txt"));
     ASSERT_TRUE(WaitUntil([&] { return home.Exists("Out.txt") && !home.Read("Out.txt").empty(); }));
-    const int second = home.Launch(JobArgs("B.txt", "Out.txt", "None", mode), "b");
+    const int second = home.StartInBackground(JobArgs("B.txt", "Out.txt", "None", mode));
     const std::string waiting = "Culler: Waiting for another run to finish writing " + home.Path() + "Out.txt\n";
-    const bool waited = WaitUntil([&] { return home.ErrSoFar("b") == waiting; });
+    const bool waited = WaitUntil([&] { return home.ErrorsSoFar(second) == waiting; });
     home.Write("Go.txt", "go");
-    const TCullerResult a = home.Finish(first, "a");
-    const TCullerResult b = home.Finish(second, "b");
+    const TCullerResult a = home.Finish(first);
+    const TCullerResult b = home.Finish(second);
     EXPECT_TRUE(waited);
     EXPECT_EQ(a.Status, 0) << a.Err;
     EXPECT_EQ(b.Status, 0) << b.Err;
@@ -115,10 +115,10 @@ TEST(CullerNothingLost, TwoRunsAppendingAtOnceKeepEveryRecordWhole) {
   constexpr int kRecords = 200000;
   home.Write("A.txt", Numbered('a', kRecords));
   home.Write("B.txt", Numbered('b', kRecords));
-  const int a = home.Launch(JobArgs("A.txt", "Out.txt", "None", "/EY"), "a");
-  const int b = home.Launch(JobArgs("B.txt", "Out.txt", "None", "/EY"), "b");
-  EXPECT_EQ(home.Finish(a, "a").Status, 0);
-  EXPECT_EQ(home.Finish(b, "b").Status, 0);
+  const int a = home.StartInBackground(JobArgs("A.txt", "Out.txt", "None", "/EY"));
+  const int b = home.StartInBackground(JobArgs("B.txt", "Out.txt", "None", "/EY"));
+  EXPECT_EQ(home.Finish(a).Status, 0);
+  EXPECT_EQ(home.Finish(b).Status, 0);
   const std::string out = home.Read("Out.txt");
   const bool aFirst = out.rfind("a0\r\n", 0) == 0;
   EXPECT_EQ(out, aFirst ? Numbered('a', kRecords) + Numbered('b', kRecords)
@@ -236,13 +236,13 @@ TEST(CullerNothingLost, CtrlCAtTheOverwriteQuestionCancelsTheRun) {
   home.Write("In.txt", "a\r\n");
   home.Write("ScrJobs.txt", "keep me\r\n");
   home.TerminalInput = true;
-  const int pid = home.Launch(JobArgs("In.txt", "ScrJobs.txt"), "");
-  const bool asked = WaitUntil([&] { return home.ErrSoFar("").find("[y/N]") != std::string::npos; });
+  const int pid = home.StartInBackground(JobArgs("In.txt", "ScrJobs.txt"));
+  const bool asked = WaitUntil([&] { return home.ErrorsSoFar(pid).find("[y/N]") != std::string::npos; });
   kill(pid, SIGINT);
   // An answer typed afterwards must not rotate the file.
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   home.TypeAtTerminal("y\n");
-  const TCullerResult result = home.Finish(pid, "");
+  const TCullerResult result = home.Finish(pid);
   EXPECT_TRUE(asked);
   EXPECT_NE(result.Status, 0);
   EXPECT_EQ(home.Read("ScrJobs.txt"), "keep me\r\n");

@@ -125,7 +125,9 @@ TEST(ScriptJob, RunTimeErrorReportsTheLineAndKeepsTheOutput) {
   args.push_back("/CA");
   const TCullerResult result = home.Run(args);
   EXPECT_EQ(result.Status, 2);
-  EXPECT_EQ(result.Err, "");  // /CA: no pop-ups
+  // /CA: no pop-up, but the report reaches standard error.
+  EXPECT_NE(result.Err.find("Error in Inc command\n\nNon-integer or non-numeric parameter\n"), std::string::npos)
+      << result.Err;
   EXPECT_EQ(home.Read("Out.txt"), "1\r\n3\r\n");
   const std::string errorLog = home.ErrorLog();
   EXPECT_EQ(errorLog.substr(0, errorLog.find("Program Information")),

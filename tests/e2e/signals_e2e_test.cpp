@@ -1,6 +1,7 @@
 // The signals that stop a batch run from outside (timeout, kill, a service
 // manager, a closed terminal) cancel it as Ctrl+C does: every finished record
-// is written and both logs are complete. A second signal ends it at once.
+// is written and both logs are complete; then the program ends by the same
+// signal, so a shell loop stops. A second signal ends it at once.
 #include <signal.h>
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ TEST(CullerSignals, TermAndHupCancelLikeCtrlC) {
     CullerHome home;
     WriteLoop(home);
     const TCullerResult result = home.RunAndSignal(kLoopArgs, "Out.txt", {signal});
-    EXPECT_EQ(result.Status, 1);
+    EXPECT_EQ(result.Status, 128 + signal);
     EXPECT_EQ(result.Err, "Culler: Processing cancelled\n\nOutput may be incomplete\n");
     // More than the first buffer: the last, partly filled one was written too.
     const std::string out = home.Read("Out.txt");
@@ -62,6 +63,8 @@ TEST(CullerSignals, ASecondSignalEndsTheProgramAtOnce) {
   const TCullerResult result = home.RunAndSignal(kLoopArgs, "Out.txt", {SIGTERM, SIGHUP});
   EXPECT_TRUE(result.Status == 128 + SIGTERM || result.Status == 128 + SIGHUP) << result.Status;
   EXPECT_EQ(result.Err, "");
+  // The opening banner reached the file when the log was created.
+  EXPECT_EQ(home.Log().rfind(std::string(76, '=') + "\r\nProcessing started <when>\r\n", 0), 0u) << home.Log();
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "engine/writer.h"
 #include "foundation/search_path.h"
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner::testing {
@@ -80,6 +81,7 @@ class IoTest : public ::testing::Test {
   }
 
   TempFolder home_;
+  CurrentFolderScope inFolder_{home_.Path()};  // the user works in the home folder
   FakePorts ports_;
 };
 

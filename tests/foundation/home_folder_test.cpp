@@ -95,7 +95,7 @@ TEST_F(InstalledCopy, StartCreatesThePrivateDataFolderAndSearchesTheShippedFiles
   struct stat info {};
   ASSERT_EQ(stat(home.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0700u);
-  EXPECT_EQ(ExpandName("Out.txt"), home + "Out.txt");  // written files go to the user's folder
+  EXPECT_EQ(HomeName("Culler-Log.txt"), home + "Culler-Log.txt");  // the program's own files
 }
 
 TEST_F(InstalledCopy, ShippedFileTakesTheUsersOwnCopyFirst) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "foundation/settings_store.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
@@ -34,6 +35,8 @@ class SearchPath : public ::testing::Test {
     return names;
   }
   testing::TempFolder home_;
+  testing::TempFolder work_;  // the current folder, as a shell's
+  testing::CurrentFolderScope inWork_{work_.Path()};
 };
 
 TEST_F(SearchPath, HomeFolderComesFromTheEnvironmentOrTheProgram) {
@@ -47,16 +50,20 @@ TEST_F(SearchPath, HomeFolderComesFromTheEnvironmentOrTheProgram) {
   EXPECT_EQ(HomeFolder(), std::filesystem::current_path().string() + "/relative/home/");
 }
 
-TEST_F(SearchPath, ExpandName) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"a.txt", home_.File("a.txt")},
-      {"C:a.txt", "C:a.txt"},
-      {"sub\\a.txt", "sub\\a.txt"},
-      {"sub/a.txt", "sub/a.txt"},
-      {"12:30 notes.txt", home_.File("12:30 notes.txt")},
-      {"", ""},
+// The user's names mean the current folder; the program's own files the home folder.
+TEST_F(SearchPath, ExpandNameAndHomeName) {
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {"a.txt", work_.File("a.txt"), home_.File("a.txt")},
+      {"C:a.txt", "C:a.txt", "C:a.txt"},
+      {"sub\\a.txt", "sub\\a.txt", "sub\\a.txt"},
+      {"sub/a.txt", "sub/a.txt", "sub/a.txt"},
+      {"12:30 notes.txt", work_.File("12:30 notes.txt"), home_.File("12:30 notes.txt")},
+      {"", "", ""},
   };
-  for (const auto& [name, expanded] : cases) EXPECT_EQ(ExpandName(name), expanded) << name;
+  for (const auto& [name, expanded, inHome] : cases) {
+    EXPECT_EQ(ExpandName(name), expanded) << name;
+    EXPECT_EQ(HomeName(name), inHome) << name;
+  }
 }
 
 TEST_F(SearchPath, LocateFileTakesTheFirstFolderThatHoldsTheName) {
@@ -74,6 +81,10 @@ TEST_F(SearchPath, LocateFileTakesTheFirstFolderThatHoldsTheName) {
     EXPECT_EQ(LocateFile(name, false, false), found) << result;
     EXPECT_EQ(name, result);
   }
+  WriteFile(work_.File("x.txt"), "");
+  std::string here = "x.txt";
+  EXPECT_TRUE(LocateFile(here, false, false));
+  EXPECT_EQ(here, work_.File("x.txt"));  // the current folder comes first
   std::string none = "None";
   EXPECT_TRUE(LocateFile(none, true, true));
   EXPECT_FALSE(LocateFile(none, true, false));
@@ -90,6 +101,23 @@ TEST_F(SearchPath, ResolveName) {
       {"sub/nothing.txt", "sub/nothing.txt"},
   };
   for (const auto& [name, resolved] : cases) EXPECT_EQ(ResolveName(name), resolved) << name;
+  WriteFile(work_.File("a2.dat"), "");
+  EXPECT_EQ(ResolveName("a?.dat"), work_.File("a?.dat"));
+}
+
+// A console run names the folders tried after the message about a missing name.
+TEST_F(SearchPath, AMissRemembersTheFoldersTriedUntilTheNextFind) {
+  std::string missing = "missing.txt";
+  EXPECT_FALSE(LocateFile(missing, false, false));
+  const Names tried = {work_.Path(), home_.File("D1/"), home_.File("D2\\"), home_.Path()};
+  EXPECT_EQ(LastLookupMiss().Name, "missing.txt");
+  EXPECT_EQ(LastLookupMiss().Folders, tried);
+  EXPECT_EQ(LookupFolders(), tried);
+  WriteFile(home_.File("b.dat"), "");
+  EXPECT_EQ(ResolveName("b.dat"), home_.File("b.dat"));
+  EXPECT_EQ(LastLookupMiss().Name, "");
+  SearchFolders().push_back(work_.Path());  // listed once, where it comes first
+  EXPECT_EQ(LookupFolders(), tried);
 }
 
 TEST_F(SearchPath, WalkSkipsSpecificationsWithoutMatches) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner::testing {
@@ -22,6 +23,7 @@ class GuiTest : public ::testing::Test {
   static void ProcessEvents();
 
   TempFolder home;
+  CurrentFolderScope inFolder{home.Path()};  // the user works in the home folder
   FakePorts ports;
 
  private:

@@ -84,13 +84,18 @@ done <<'CASES'
 CASES
 
 # The installed culler on the installed sample, its folders read-only: the
-# settings, the logs and the output land in the user's data folder.
+# settings and the logs land in the user's data folder, the output where the
+# user is.
 chmod -R a-w "$prefix"
 report_run() { (cd "$work/run" && as_user "$@" /IThingsToDo.txt /OReport.txt /SScrReport.txt /X /Y /Z /EN /R /CA); }
 status=0
 report_run XDG_DATA_HOME="$work/data" "$prefix/bin/culler" 2>"$work/err.txt" || status=$?
 [ $status -eq 0 ] || fail "installed culler exited with $status: $(cat "$work/err.txt")"
-for f in Culler.ini Culler-Log.txt Report.txt; do expect_file "$work/data/gleaner/$f"; done
+for f in Culler.ini Culler-Log.txt; do expect_file "$work/data/gleaner/$f"; done
+# The output named without a folder lands where the user ran it; the shipped
+# input and script were found by their bare names along the search path.
+expect_file "$work/run/Report.txt"
+[ -f "$work/data/gleaner/Report.txt" ] && fail "the output went to the data folder, not the current folder"
 grep -q "ThingsToDo.txt" "$work/data/gleaner/Culler-Log.txt" 2>/dev/null || fail "the log does not name the shipped input"
 [ "$(stat -c %a "$work/data/gleaner")" = 700 ] || fail "the data folder is not private"
 [ -z "$(find "$prefix" -newer "$work/install.log" -type f)" ] || fail "files written into the prefix"
@@ -115,7 +120,8 @@ lone=(env -u GLEANER_HOME -u XDG_DATA_HOME -u DISPLAY -u WAYLAND_DISPLAY HOME="$
 if [ "$(id -u)" -eq 0 ]; then lone=(setpriv --reuid=65534 --regid=65534 --clear-groups "${lone[@]}"); fi
 (cd "$work/lonehome" && "${lone[@]}" "$work/lone/culler" "/I$work/lone/ThingsToDo.txt" /OOut.txt /SNone /X /Y /Z /EN /R /CA) \
   2>"$work/lone.txt" || fail "lone culler in a read-only folder: $(cat "$work/lone.txt")"
-expect_file "$work/lonehome/.local/share/gleaner/Out.txt"
+expect_file "$work/lonehome/Out.txt"
+expect_file "$work/lonehome/.local/share/gleaner/Culler-Log.txt"
 
 # A menu start runs the entry's command line as a launcher does: %f becomes
 # the file, or nothing without one. It runs in the console here (no

@@ -13,6 +13,7 @@
 #include "interface/main_form.h"
 #include "interface/run_controller.h"
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner::testing {
@@ -48,6 +49,7 @@ class ControllerTest : public ::testing::Test {
   const std::vector<std::string>& Shown() const { return view.shown; }
 
   TempFolder folder;
+  CurrentFolderScope inFolder{folder.Path()};  // the user works in the home folder
   FakePorts ports;
   FakeMainView view;
   TMainForm form;

@@ -25,9 +25,22 @@ TEST(FrontEnd, OnlyABatchRunOrNoDisplayGetsTheConsole) {
       {{"-R", "/CA"}, true, false},
       {{"/IR", "/CA"}, true, false},          // a file named R is no switch
       {{"/?"}, false, true},
+      {{"--console", "/IIn.txt"}, true, true},  // forced on a desktop
+      {{"/R", "--consoles"}, true, false},
   };
   for (const TCase& c : cases) {
     EXPECT_EQ(UseConsoleFrontEnd(c.params, c.display), c.console) << ::testing::PrintToString(c.params);
+  }
+}
+
+TEST(FrontEnd, StandardOutputAsTheOutputIsTheLastOutputSwitch) {
+  const std::pair<std::vector<std::string>, bool> cases[] = {
+      {{"/O-"}, true},           {{"/o+-"}, true},           {{"/O/dev/stdout"}, true},
+      {{"/O/dev/fd/1"}, true},   {{"/O/dev/fd/3"}, false},   {{"/I-", "/OOut.txt"}, false},
+      {{"/O-", "/OOut.txt"}, false}, {{"/OOut.txt", "/O-"}, true}, {{"/O--"}, false},
+  };
+  for (const auto& [params, standardOutput] : cases) {
+    EXPECT_EQ(OutputIsStandardOutput(params), standardOutput) << ::testing::PrintToString(params);
   }
 }
 

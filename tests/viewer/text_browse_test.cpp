@@ -9,6 +9,7 @@
 #include "foundation/settings_store.h"
 #include "platform/shell_port.h"
 #include "support/fake_ports.h"
+#include "support/current_folder_scope.h"
 #include "support/temp_folder.h"
 
 namespace gleaner {
@@ -62,6 +63,7 @@ class TextBrowseTest : public ::testing::Test {
   bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
 
   TempFolder folder;
+  testing::CurrentFolderScope inFolder{folder.Path()};  // the user works in the home folder
   FakePorts ports;
   TFakeShell shell;
   IShellPort* savedShell = nullptr;
