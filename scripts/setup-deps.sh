@@ -2,16 +2,11 @@
 # Installs the Debian 12 packages the build and the tests need, when missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build libgtest-dev libgmock-dev clang libclang-rt-14-dev qt6-base-dev
-<<<<<<< HEAD
   # Unicode case data for the UTF-8 text model
   libutf8proc-dev pkg-config
-  # the install test (desktop entries, manual pages) and the Debian package
-  desktop-file-utils groff-base man-db dpkg-dev)
-=======
   # the install test (desktop entries, AppStream metadata, manual pages) and
   # the Debian package with its checks
   desktop-file-utils appstream groff-base man-db dpkg-dev debhelper lintian)
->>>>>>> package
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
