@@ -2,19 +2,14 @@
 #include "platform/home_lock.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <chrono>
 #include <string>
-#include <thread>
+#include <utility>
 
 namespace gleaner {
 namespace {
-
-constexpr auto kRetryInterval = std::chrono::milliseconds(50);
 
 long HolderProcess(int descriptor) {
   char digits[32] = {};
@@ -34,17 +29,13 @@ bool THomeLock::Acquire(const std::string& lockFile, const std::function<void(lo
   Release();
   const int descriptor = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
   if (descriptor < 0) return true;  // the run's own files will show the folder's problem
-  bool told = false;
-  while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-    if (errno != EWOULDBLOCK && errno != EINTR) break;  // a file system without locks: run unlocked
-    if (!told) tellWaiting(HolderProcess(descriptor));
-    told = true;
-    if (!keepWaiting()) {
-      ::close(descriptor);
-      return false;
-    }
-    std::this_thread::sleep_for(kRetryInterval);
+  TFileLock lock(descriptor, [&] { tellWaiting(HolderProcess(descriptor)); }, keepWaiting);
+  if (!lock.Held() && lock.Error() == 0) {  // given up
+    ::close(descriptor);
+    return false;
   }
+  // A file system without locks runs unlocked.
+  lock_ = std::move(lock);
   descriptor_ = descriptor;
   WriteOwnProcess(descriptor_);
   return true;
@@ -52,7 +43,8 @@ bool THomeLock::Acquire(const std::string& lockFile, const std::function<void(lo
 
 void THomeLock::Release() {
   if (descriptor_ < 0) return;
-  ::close(descriptor_);  // drops the lock; the file stays for the next run
+  lock_.Release();
+  ::close(descriptor_);  // the file stays for the next run
   descriptor_ = -1;
 }
 

@@ -14,6 +14,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/file_lock.h"
+
 namespace gleaner {
 
 class THomeLock {
@@ -34,6 +36,7 @@ class THomeLock {
 
  private:
   int descriptor_ = -1;
+  TFileLock lock_;
 };
 
 }  // namespace gleaner
