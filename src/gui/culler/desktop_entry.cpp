@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
+#include <iostream>
 
 #include "foundation/search_path.h"
+#include "gui/common/clipboard_keeper.h"
 #include "gui/common/qt_ports.h"
 #include "gui/culler/culler_desktop.h"
 #include "platform/cancel_signals.h"
+#include "platform/started_program.h"
 
 int main(int argc, char** argv) {
   // Qt takes its own options out of argv: the switches are read first.
@@ -16,6 +19,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   std::setlocale(LC_ALL, "");
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
+  gleaner::SetStartedProgram(argc > 0 ? argv[0] : "");  // the about page names culler, not this file
   const gleaner::TQtPorts ports;
   gleaner::culler::TCullerDesktop desktop(params);
   desktop.Window().OnClosed = [] { QCoreApplication::quit(); };
@@ -28,5 +32,8 @@ int main(int argc, char** argv) {
     if (gleaner::CancelSignalled()) desktop.Window().close();
   });
   signalWatch.start(200);
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  // Clipboard output outlives the program only where a manager takes it.
+  gleaner::WarnIfClipboardGoes(std::cerr, "culler");
+  return status;
 }

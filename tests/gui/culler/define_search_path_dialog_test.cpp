@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
+#include "gui/common/modal_hook.h"
+#include "gui/common/qt_ports.h"
 #include "gui/gui_fixture.h"
 #include "gui/viewer/text_browse_window.h"
 
@@ -81,9 +84,24 @@ TEST_F(DefineSearchPathTest, AddRefusesAListedFolderWithItsMessage) {
   EXPECT_EQ(Shown(*dialog), (QStringList{"/home/app", "/data/docs"}));
   EXPECT_TRUE(ports.notice.texts.empty());
   Button(*dialog, "btnAdd")->click();
-  EXPECT_EQ(ports.notice.texts, std::vector<std::string>{"/data/docs  \r\nis already on the list"});
+  EXPECT_EQ(ports.notice.texts, std::vector<std::string>{"/data/docs  \r\nis already on the list  "});
   Button(*dialog, "btnDrop")->click();
   EXPECT_EQ(Shown(*dialog), QStringList{"/home/app"});
+  dialog->reject();
+}
+
+TEST_F(DefineSearchPathTest, TheRefusalIsAPlainMessageWithLineBreaksAndTrailingBlanks) {
+  const TQtPorts qtPorts;
+  QString shown;
+  SetModalHook([&](QDialog& box) {
+    shown = static_cast<QMessageBox&>(box).text();
+    return int(QMessageBox::Ok);
+  });
+  auto dialog = Open({"/home/app/"});
+  dialog->ChooseFolder = [] { return std::optional<std::string>("/home/app"); };
+  Button(*dialog, "btnAdd")->click();
+  SetModalHook({});
+  EXPECT_EQ(shown, "/home/app  \nis already on the list  ");
   dialog->reject();
 }
 
