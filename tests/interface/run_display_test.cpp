@@ -57,28 +57,6 @@ TEST_F(RunDisplay, TheBusyDisplayCoversTheRunAndEndsTwoTicksAfterIt) {
   EXPECT_EQ(form[kLblShowNote].Caption, "");
 }
 
-TEST_F(RunDisplay, BoxEventsLeaveTheBusyDisplayAloneAndKeysActOnlyForEnabledButtons) {
-  StartUp();
-  SetBoxes("In.txt", "Out.txt");
-  ports.pump.onPump = [&](int calls) {
-    if (calls > 1) return;
-    controller.BoxExit(kCboOutputFile);  // the focus left the box the display disabled
-    controller.UpdateButtonStates();
-    ExpectBusy(form, true);
-    ASSERT_FALSE(view.focused.empty());
-    EXPECT_EQ(view.focused.back(), kBtnCancel);
-    EXPECT_FALSE(controller.DefaultButton());
-    EXPECT_TRUE(controller.CancelKey());
-  };
-  StartAndRun();
-  EXPECT_EQ(Eng().ErrorKind, kErrCancel);
-  EXPECT_FALSE(controller.CancelKey());
-  form[kCboInputFile].Text.clear();
-  controller.BoxExit(kCboInputFile);
-  EXPECT_FALSE(controller.OnKey(9) || controller.DefaultButton());
-  EXPECT_FALSE(form.TimerOn(TTimer::AutoStart));
-}
-
 TEST_F(RunDisplay, FixedOutputsAndDisabledParametersStayAsTheyAre) {
   adjustInfo = [] { EngineInfo().CfgEnableOptionY = false; };
   StartUp();

@@ -49,8 +49,10 @@ void TfrmStartUp::ShowHelpText(const std::string& caption, const std::vector<THe
   window.ShowModal();
 }
 
+// A focus the program moves is shown as a key's would be (the style draws
+// the focus frame only after keyboard focus changes).
 void TfrmStartUp::FocusBox(const std::string& name) {
-  if (auto it = widgets_.find(name); it != widgets_.end()) it->second->setFocus(Qt::OtherFocusReason);
+  if (auto it = widgets_.find(name); it != widgets_.end()) it->second->setFocus(Qt::ShortcutFocusReason);
 }
 
 std::optional<std::string> TfrmStartUp::ChooseFile(const std::string& title, const std::string& filter,
