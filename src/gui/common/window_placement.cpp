@@ -77,7 +77,8 @@ void Place(QWidget& window, const TScreenRect& wanted, const QSize& least) {
 }
 
 // A placed window whose layout grows later (captions set after the window
-// was placed) is fitted onto its screen again.
+// was placed) past its screen's size is fitted onto it again; a window the
+// user moves partly off the screen is left where it is.
 class TScreenGuard final : public QObject {
  public:
   using QObject::QObject;
@@ -87,8 +88,8 @@ class TScreenGuard final : public QObject {
     if (event->type() != QEvent::Resize) return false;
     auto& window = static_cast<QWidget&>(*watched);
     const QScreen* screen = window.screen();
-    const QRect framed = window.geometry().marginsAdded(FrameOf(window));
-    if (screen != nullptr && !screen->availableGeometry().contains(framed)) {
+    const QSize framed = window.geometry().marginsAdded(FrameOf(window)).size();
+    if (screen != nullptr && framed != framed.boundedTo(screen->availableGeometry().size())) {
       Place(window, RectOf(window.geometry()), LeastSize(window));
     }
     return false;
