@@ -14,8 +14,10 @@
 #include "interface/help_folders.h"
 #include "interface/page_buffer.h"
 #include "interface/search_path_help.h"
+#include "interface/viewer_caption.h"
 #include "platform/file_search.h"
 #include "platform/shell_port.h"
+#include "platform/started_program.h"
 #include "viewer/text_browse.h"
 
 namespace gleaner {
@@ -34,7 +36,7 @@ std::string JoinedSearchPath() {
 
 TProgramFile RunningProgram() {
   TProgramFile program;
-  const std::string file = RunningProgramFile();
+  const std::string file = StartedProgramFile();
   struct stat status {};
   if (file.empty() || stat(file.c_str(), &status) != 0) return program;
   program.Name = FileNamePart(file);
@@ -77,7 +79,7 @@ TViewerSetup HelpDocumentSetup(const std::string& file, const std::string& title
   TViewerSetup setup;
   setup.FileName = file;
   setup.Title = title;
-  setup.Caption = kHelpKind;
+  setup.Caption = ViewerCaption(kHelpKind);
   setup.SettingsName = kHelpSettings;
   setup.MarkupMode = true;
   setup.WordWrap = true;

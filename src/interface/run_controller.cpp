@@ -84,8 +84,7 @@ bool TRunController::OnKey(int functionKey) {
       ViewFile(TFileBox::Support);
       return true;
     case 9:
-      Start();
-      return true;
+      return DefaultButton();
     default:
       return false;
   }

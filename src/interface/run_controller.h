@@ -57,6 +57,8 @@ class TRunController {
   bool CloseQuery();            // the window is being closed; false while busy (the run is cancelled first)
   void FormActivate();          // script check "FormActivate", or later when busy
   bool OnKey(int functionKey);  // F1..F9 (1..9); false when the key does nothing now
+  bool DefaultButton();         // Enter and F9: Start, when btnStart is enabled
+  bool CancelKey();             // Esc: Cancel, while a run is going on
   void OnTimer(TTimer timer);
   std::function<void()> ShowAbout;  // F1 and btnHelp: the about page, when a front end provides one
 
@@ -73,7 +75,8 @@ class TRunController {
   void ViewFile(TFileBox box);    // View buttons, F2, F3, F6, F7
   void ChooseFile(TFileBox box);  // the image buttons
 
-  // Display.
+  // Display. The busy display holds for the whole run: the button states
+  // are not recomputed while it is on, whatever box events arrive.
   void UpdateButtonStates();
   void SetBusyDisplay(bool on);
 
@@ -130,6 +133,7 @@ class TRunController {
   TScriptChangeCheck scriptCheck_;
   std::string scriptName_;
   bool busy_ = false;
+  bool busyDisplay_ = false;
   bool configPending_ = false;
   bool configRunning_ = false;
   bool activationPending_ = false;  // a FormActivate arrived during a run

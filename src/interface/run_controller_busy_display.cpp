@@ -26,6 +26,7 @@ constexpr std::pair<const char*, const char*> kViewButtons[] = {{kCboInputFile, 
 }  // namespace
 
 void TRunController::SetBusyDisplay(bool on) {
+  busyDisplay_ = on;
   const bool idle = !on;
   for (const char* name : kIdleOnly) form_[name].Enabled = idle;
   const std::string& output = form_[kCboOutputFile].Text;
@@ -49,6 +50,9 @@ void TRunController::SetBusyDisplay(bool on) {
   }
   form_.SetTimer(TTimer::Progress, on);
   view_.Refresh();
+  // However the run was started, the one control that acts during it has
+  // the focus, so no key reaches a control that should be idle.
+  if (on) view_.FocusBox(kBtnCancel);
 }
 
 void TRunController::ProgressTimer() {
@@ -68,6 +72,7 @@ void TRunController::ProgressTimer() {
 }
 
 void TRunController::UpdateButtonStates() {
+  if (busyDisplay_) return;
   form_[kBtnStart].Enabled = !form_[kCboInputFile].Text.empty() && !form_[kCboOutputFile].Text.empty();
   for (const auto& [box, button] : kViewButtons) form_[button].Enabled = form_[box].Text != kNone;
   form_[kBtnNavScript].Enabled = form_[kCboScriptFile].Text != kNotUsedMarker;

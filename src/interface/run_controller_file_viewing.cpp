@@ -7,6 +7,7 @@
 #include "interface/box_names.h"
 #include "interface/error_report.h"
 #include "interface/run_controller.h"
+#include "interface/viewer_caption.h"
 #include "platform/file_search.h"
 
 namespace gleaner {
@@ -130,7 +131,7 @@ void TRunController::ShowFile(TFileBox box, std::string name, bool afterRun) {
   }
   const std::string mask =
       box == TFileBox::Output ? OutputMask(form_[kCboOutputFile].Text == kAutoName) : "";
-  view_.ViewFile(name, ProgramName() + " - View " + kind.Kind, mask);
+  view_.ViewFile(name, ViewerCaption(kind.Kind), mask);
 }
 
 void TRunController::ChooseFile(TFileBox box) {

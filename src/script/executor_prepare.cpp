@@ -9,6 +9,7 @@
 #include "script/compiler.h"
 #include "script/exec_state.h"
 #include "script/executor.h"
+#include "script/once_only_notice.h"
 
 namespace gleaner {
 namespace {
@@ -23,9 +24,9 @@ void ValidateAndCompile(const std::string& fileName) {
   }
   std::string located = fileName;
   if (!LocateFile(located, false, false)) RaiseEngineError(kErrCompile, "Script file not found", fileName);
-  CompileScript(ExpandName(located));
-  const std::string warning = OnceOnlyWarning(CompiledScript());
-  if (!warning.empty()) ShowNotice(warning);
+  const std::string fullName = ExpandName(located);
+  CompileScript(fullName);
+  NoticeOnceOnlyVariables(CompiledScript(), fullName);
 }
 
 }  // namespace

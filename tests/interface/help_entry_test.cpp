@@ -71,7 +71,7 @@ TEST_F(HelpEntryTest, ChoosingApplicationShowsTheHelpDocumentWithTheAboutSection
   const TViewerSetup& shown = view.documents[0];
   EXPECT_EQ(shown.FileName, Home() + "Help-Culler.txt");
   EXPECT_EQ(shown.Title, "Culler Help");
-  EXPECT_EQ(shown.Caption, "Help");
+  EXPECT_EQ(shown.Caption, "Culler - View Help");
   EXPECT_EQ(shown.SettingsName, "frmBrowseHelp");
   EXPECT_TRUE(shown.MarkupMode);
   ASSERT_GE(shown.ExtraLines.size(), 2u);

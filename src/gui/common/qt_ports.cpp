@@ -7,6 +7,7 @@
 
 #include "gui/common/modal_hook.h"
 #include "engine/gleaner_engine.h"
+#include "gui/common/message_text.h"
 #include "gui/common/qt_text.h"
 #include "platform/cancel_signals.h"
 
@@ -33,7 +34,7 @@ void TQtEventPump::PumpEvents() {
 }
 
 void TQtNotice::ShowNotice(const std::string& caption, const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, FromMixed(caption), FromMixed(text), QMessageBox::Ok,
+  QMessageBox box(QMessageBox::NoIcon, FromMixed(caption), MessageText(text), QMessageBox::Ok,
                   QApplication::activeWindow());
   box.setWindowFlag(Qt::WindowStaysOnTopHint);
   RunModal(box);

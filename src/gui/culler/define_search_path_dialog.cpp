@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "foundation/settings_store.h"
 #include "gui/common/modal_hook.h"
 #include "gui/common/qt_text.h"
 #include "gui/viewer/text_browse_window.h"
 #include "interface/gleaner_interface.h"
-#include "platform/ports.h"
 
 namespace gleaner {
 
@@ -29,7 +29,7 @@ QPushButton* TfrmDefineSearchPath::AddButton(const char* name, const char* capti
                                              const std::function<void()>& action) {
   auto* button = new QPushButton(caption, this);
   button->setObjectName(name);
-  button->setAutoDefault(false);
+  button->setAutoDefault(true);  // Enter presses the focused button, as Space does
   connect(button, &QPushButton::clicked, this, [this, action] {
     action();
     Refresh();
@@ -72,9 +72,7 @@ std::optional<std::string> TfrmDefineSearchPath::BrowseForFolder() {
 void TfrmDefineSearchPath::AddFolder() {
   const std::optional<std::string> folder = ChooseFolder();
   if (!folder) return;
-  if (const std::optional<std::string> refusal = list_.Add(*folder)) {
-    Ports().Notice->ShowNotice(ApplicationTitle(), *refusal);
-  }
+  if (const std::optional<std::string> refusal = list_.Add(*folder)) ShowNotice(*refusal);
 }
 
 void TfrmDefineSearchPath::ShowHelp() { ShowTextBrowse(help_, this); }

@@ -6,14 +6,17 @@
 #include <QApplication>
 #include <QTimer>
 #include <clocale>
+#include <iostream>
 
 #include "foundation/search_path.h"
+#include "gui/common/clipboard_keeper.h"
 #include "gui/common/qt_ports.h"
 #include "gui/culler/culler_desktop.h"
 #include "interface/gleaner_interface.h"
 #include "platform/cancel_signals.h"
 #include "platform/current_folder.h"
 #include "platform/helper_program.h"
+#include "platform/started_program.h"
 
 int main(int argc, char** argv) {
   // Qt takes its own options out of argv: the switches are read first.
@@ -22,6 +25,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   gleaner::ActForProgram(argc > 0 ? argv[0] : "");  // the browser and shipped files lie by culler
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
+  gleaner::SetStartedProgram(argc > 0 ? argv[0] : "");  // the about page names culler, not this file
   // After the program's own path is read: a launcher may start the form in
   // "/", and outputs named without a folder then go to $HOME.
   gleaner::LeaveUnwritableCurrentFolder();
@@ -38,6 +42,8 @@ int main(int argc, char** argv) {
   });
   signalWatch.start(200);
   QApplication::exec();
+  // Clipboard output outlives the program only where a manager takes it.
+  gleaner::WarnIfClipboardGoes(std::cerr, "culler");
   // The console's statuses for the same outcome, and the same end after a signal.
   const int status = gleaner::RunExitStatus(desktop.CommandLine(), false);
   gleaner::EndByCancelSignal();

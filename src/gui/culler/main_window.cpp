@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +17,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "gui/common/enter_keys.h"
 #include "gui/culler/report_form.h"
 #include "interface/gleaner_interface.h"
 
@@ -57,9 +60,9 @@ TfrmStartUp::TfrmStartUp()
   BuildControls();
   BuildTimers();
   BuildShortcuts();
-  const int em = fontMetrics().horizontalAdvance('M');
-  setMinimumWidth(em * 30);
-  resize(em * 56, sizeHint().height());
+  InstallEnterKeys(*this, [this] { Call([](TRunController& c) { c.DefaultButton(); }); });
+  // The layout's own minimum: every caption whole, however narrow the window.
+  resize(std::max(fontMetrics().horizontalAdvance('M') * 56, minimumSizeHint().width()), sizeHint().height());
 }
 
 TfrmStartUp::~TfrmStartUp() = default;
@@ -135,7 +138,8 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
   auto* checks = new QHBoxLayout;
   for (const char* name : {kChkBrowseOutput, kChkAppendOutput}) {
     auto* check = Named(new QCheckBox(holder), name);
-    connect(check, &QCheckBox::clicked, this, [this, name](bool checked) { form_[name].Checked = checked; });
+    // However the state changes: mouse, Space, mnemonic or an assistive tool.
+    connect(check, &QCheckBox::toggled, this, [this, name](bool checked) { form_[name].Checked = checked; });
     widgets_[name] = check;
     checks->addWidget(check);
   }
@@ -157,6 +161,9 @@ QComboBox* TfrmStartUp::AddBox(const char* name) {
   box->setMaxVisibleItems(form_[name].DropDownCount);
   box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   box->setMinimumContentsLength(20);
+  // The box holds what was typed, letter for letter: a history entry that
+  // differs only in case is another name (another file, another keep list).
+  box->completer()->setCaseSensitivity(Qt::CaseSensitive);
   widgets_[name] = box;
   ConnectBox(*box);
   return box;
@@ -233,13 +240,17 @@ void TfrmStartUp::BuildTimers() {
   }
 }
 
-// F1 to F9 go to the controller, which ignores them during a run.
+// F1 to F9 go to the controller, which ignores them during a run; Esc
+// cancels a run as Cancel does.
 void TfrmStartUp::BuildShortcuts() {
   for (int key = 1; key <= 9; ++key) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1 + key - 1), this);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, key] { Call([key](TRunController& c) { c.OnKey(key); }); });
   }
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  escape->setContext(Qt::WindowShortcut);
+  connect(escape, &QShortcut::activated, this, [this] { Call([](TRunController& c) { c.CancelKey(); }); });
 }
 
 void TfrmStartUp::Call(const std::function<void(TRunController&)>& action) {

@@ -159,9 +159,8 @@ void TfrmStartUp::ConnectBox(QComboBox& box) {
   box.installEventFilter(this);
   connect(box.lineEdit(), &QLineEdit::textEdited, this, [this, &box](const QString& text) { BoxEdited(box, text); });
   connect(&box, &QComboBox::activated, this, [this, &box](int) { BoxChosen(box); });
-  connect(box.lineEdit(), &QLineEdit::returnPressed, this, [this] {
-    if (form_[kBtnStart].Enabled) Call([](TRunController& c) { c.Start(); });
-  });
+  connect(box.lineEdit(), &QLineEdit::returnPressed, this,
+          [this] { Call([](TRunController& c) { c.DefaultButton(); }); });
 }
 
 void TfrmStartUp::BoxEdited(QComboBox& box, const QString& text) {

@@ -7,6 +7,7 @@
 
 #include "foundation/search_path.h"
 #include "gui/common/file_filter.h"
+#include "gui/common/message_text.h"
 #include "gui/common/modal_hook.h"
 #include "gui/common/qt_text.h"
 #include "gui/culler/define_search_path_dialog.h"
@@ -19,17 +20,6 @@
 #include "viewer/viewer_setup.h"
 
 namespace gleaner::culler {
-namespace {
-
-// Messages are built with CR LF; Qt wants LF alone.
-QString MessageText(const std::string& text) {
-  QString message = FromMixed(text);
-  message.replace("\r\n", "\n");
-  message.replace('\r', '\n');
-  return message;
-}
-
-}  // namespace
 
 void TfrmStartUp::ShowPlainMessage(const std::string& title, const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, FromMixed(title), MessageText(text), QMessageBox::Ok, this);
@@ -59,8 +49,10 @@ void TfrmStartUp::ShowHelpText(const std::string& caption, const std::vector<THe
   window.ShowModal();
 }
 
+// A focus the program moves is shown as a key's would be (the style draws
+// the focus frame only after keyboard focus changes).
 void TfrmStartUp::FocusBox(const std::string& name) {
-  if (auto it = widgets_.find(name); it != widgets_.end()) it->second->setFocus(Qt::OtherFocusReason);
+  if (auto it = widgets_.find(name); it != widgets_.end()) it->second->setFocus(Qt::ShortcutFocusReason);
 }
 
 std::optional<std::string> TfrmStartUp::ChooseFile(const std::string& title, const std::string& filter,

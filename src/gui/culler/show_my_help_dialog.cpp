@@ -47,7 +47,7 @@ QPushButton* TfrmShowMyHelp::AddTopic(const char* name, const THelpButton& butto
   widget->setEnabled(button.Enabled);
   widget->setVisible(button.Visible);
   widget->setGeometry(kButtonLeft, button.Top, kButtonWidth, button.Height);
-  widget->setAutoDefault(false);
+  widget->setAutoDefault(true);  // Enter presses the focused topic, as Space does
   connect(widget, &QPushButton::clicked, this, [this, topic] {
     chosen_ = topic;
     accept();

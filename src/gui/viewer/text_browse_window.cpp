@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/common/elided_path_label.h"
 #include "gui/common/qt_text.h"
 #include "viewer/viewer_settings.h"
 
@@ -48,11 +49,12 @@ void TfrmTextBrowse::BuildControls() {
 
 QWidget* TfrmTextBrowse::BuildTopRow() {
   auto* row = new QWidget(this);
-  lblFileName_ = new QLabel(FromMixed(browse_.LabelText()), row);
+  lblFileName_ = new TElidedPathLabel(row);
   lblFileName_->setObjectName("lblFileName");
   QFont bold = lblFileName_->font();
   bold.setBold(true);
   lblFileName_->setFont(bold);
+  lblFileName_->SetPath(FromMixed(browse_.LabelText()));
   cboWidth_ = new QComboBox(row);
   cboWidth_->setObjectName("cboWidth");
   // Alt+W or Tab reach the box; a click leaves the keys with the text.

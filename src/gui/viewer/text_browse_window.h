@@ -24,6 +24,8 @@ class QPushButton;
 
 namespace gleaner {
 
+class TElidedPathLabel;
+
 class TfrmTextBrowse : public QWidget {
  public:
   // owner: the window this one belongs to (it goes when the owner goes), or null.
@@ -77,7 +79,7 @@ class TfrmTextBrowse : public QWidget {
   TWindowPlacement placement_;
   bool placed_ = false;
   bool loaded_ = false;
-  QLabel* lblFileName_ = nullptr;
+  TElidedPathLabel* lblFileName_ = nullptr;
   QComboBox* cboWidth_ = nullptr;
   TTextView* redTextBrowse_ = nullptr;
   QWidget* buttonRow_ = nullptr;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <QPushButton>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "culler/culling_handlers.h"
@@ -14,6 +16,7 @@
 #include "gui/viewer/text_browse_window.h"
 #include "interface/help_entry.h"
 #include "interface/run_controller.h"
+#include "platform/started_program.h"
 
 namespace gleaner {
 namespace {
@@ -81,7 +84,7 @@ TEST_F(CullerHelpTest, ApplicationTopicOpensTheHelpWithTheAboutSectionLast) {
   EXPECT_EQ(enabledTopics, 3);
   ASSERT_NE(view.viewer, nullptr);
   EXPECT_EQ(view.viewer->Browse().LabelText(), "Culler Help");
-  EXPECT_EQ(view.viewer->windowTitle().toStdString().find("Help") != std::string::npos, true);
+  EXPECT_EQ(view.viewer->windowTitle(), "Culler - View Help");
   // The about section ends the document, just above the viewer's closing marker line.
   EXPECT_EQ(LastLine(*view.viewer, 1).trimmed(), QString("Output File") + QString(12, ' ') + "Text");
   EXPECT_EQ(LastLine(*view.viewer, 2).trimmed(), QString("Input File") + QString(13, ' ') + "Text");
@@ -94,6 +97,28 @@ TEST_F(CullerHelpTest, WithoutTheHelpDocumentOnlyTheMessageAppears) {
   PressF1();  // no topic at all: straight to the about page, whose document is missing
   EXPECT_EQ(view.viewer, nullptr);
   EXPECT_EQ(view.messages, std::vector<std::string>{home.File("Help-Culler.txt") + " was not found  "});
+}
+
+}  // namespace
+}  // namespace gleaner
+
+namespace gleaner {
+namespace {
+
+TEST_F(CullerHelpTest, TheAboutPageNamesTheProgramTheUserStarted) {
+  std::remove(home.File("kestrascan").c_str());
+  WriteFile(home.File("Help-Culler.txt"), "<H1>Culler</H1>\r\n");
+  WriteFile(home.File("culler"), "");
+  SetStartedProgram(home.File("culler"));
+  PressF1();  // one topic: the about page at once
+  SetStartedProgram("");
+  ProcessEvents();
+  ASSERT_NE(view.viewer, nullptr);
+  EXPECT_EQ(view.viewer->windowTitle(), "Culler - View Help");
+  const QTextDocument& page = *view.viewer->Text().document();
+  const QTextBlock row = page.find("Program Name").block();
+  EXPECT_EQ(row.text().simplified(), "Program Name culler");
+  view.viewer->close();
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "gui/common/modal_hook.h"
 #include "gui/culler/help_window.h"
 #include "gui/culler/report_form.h"
+#include "gui/viewer/text_browse_window.h"
 #include "interface/error_report.h"
 #include "script/compiler.h"
 #include "script/executor.h"
@@ -55,6 +56,16 @@ void CullerWindowTest::Type(const char* name, const QString& text) {
   edit.selectAll();
   QTest::keyClick(&edit, Qt::Key_Delete);
   QTest::keyClicks(&edit, text);
+}
+
+std::vector<TfrmTextBrowse*> CullerWindowTest::Viewers() {
+  std::vector<TfrmTextBrowse*> found;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* viewer = dynamic_cast<TfrmTextBrowse*>(widget); viewer != nullptr && viewer->isVisible()) {
+      found.push_back(viewer);
+    }
+  }
+  return found;
 }
 
 bool CullerWindowTest::WaitUntil(const std::function<bool()>& done) {

@@ -15,6 +15,10 @@
 class QComboBox;
 class QDialog;
 
+namespace gleaner {
+class TfrmTextBrowse;
+}
+
 namespace gleaner::testing {
 
 using culler::TCullerDesktop;
@@ -37,6 +41,8 @@ class CullerWindowTest : public GuiTest {
   QString BoxText(const char* name);
   // Types text into a box as the user would, replacing what it held.
   void Type(const char* name, const QString& text);
+  // The visible viewer windows, newest last.
+  static std::vector<TfrmTextBrowse*> Viewers();
   // Processes events until done() holds or 30 seconds have passed.
   static bool WaitUntil(const std::function<bool()>& done);
   // Until no run, no Config run and no start is pending.

@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
+#include "gui/common/modal_hook.h"
+#include "gui/common/qt_ports.h"
 #include "gui/gui_fixture.h"
 #include "gui/viewer/text_browse_window.h"
 
@@ -69,7 +72,13 @@ TEST_F(DefineSearchPathTest, ShowsTheListAndKeepsTheButtonsInStep) {
   dialog->reject();
 }
 
-TEST_F(DefineSearchPathTest, AddRefusesAListedFolderWithItsMessage) {
+TEST_F(DefineSearchPathTest, AddRefusesAListedFolderWithAPlainMessage) {
+  const TQtPorts qtPorts;
+  QStringList shown;
+  SetModalHook([&](QDialog& box) {
+    shown << static_cast<QMessageBox&>(box).text();
+    return int(QMessageBox::Ok);
+  });
   auto dialog = Open({"/home/app/"});
   std::vector<std::string> replies = {"/data/docs", "/data/docs/"};
   dialog->ChooseFolder = [&]() -> std::optional<std::string> {
@@ -79,9 +88,10 @@ TEST_F(DefineSearchPathTest, AddRefusesAListedFolderWithItsMessage) {
   };
   Button(*dialog, "btnAdd")->click();
   EXPECT_EQ(Shown(*dialog), (QStringList{"/home/app", "/data/docs"}));
-  EXPECT_TRUE(ports.notice.texts.empty());
+  EXPECT_TRUE(shown.empty());
   Button(*dialog, "btnAdd")->click();
-  EXPECT_EQ(ports.notice.texts, std::vector<std::string>{"/data/docs  \r\nis already on the list"});
+  SetModalHook({});
+  EXPECT_EQ(shown, QStringList{"/data/docs  \nis already on the list  "});
   Button(*dialog, "btnDrop")->click();
   EXPECT_EQ(Shown(*dialog), QStringList{"/home/app"});
   dialog->reject();

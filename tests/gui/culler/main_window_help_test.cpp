@@ -18,16 +18,6 @@ namespace {
 
 class CullerFormHelp : public CullerWindowTest {
  protected:
-  // The viewer windows open now, newest last.
-  static std::vector<TfrmTextBrowse*> Viewers() {
-    std::vector<TfrmTextBrowse*> found;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (auto* viewer = dynamic_cast<TfrmTextBrowse*>(widget); viewer != nullptr && viewer->isVisible()) {
-        found.push_back(viewer);
-      }
-    }
-    return found;
-  }
   // F1 is a window shortcut: the form must be the active window.
   void PressF1() {
     QApplication::setActiveWindow(&Window());

@@ -1,6 +1,7 @@
 #include "gui/culler/show_my_help_dialog.h"
 
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "gui/gui_fixture.h"
@@ -36,7 +37,7 @@ TEST_F(ShowMyHelpTest, ShowsTheButtonsAsLaidOut) {
   chooser.reject();
 }
 
-TEST_F(ShowMyHelpTest, ThreeTopicsFocusTheScript) {
+TEST_F(ShowMyHelpTest, ThreeTopicsFocusTheScriptAndEnterChoosesIt) {
   TfrmShowMyHelp chooser(Layout(true, true, true), nullptr);
   chooser.show();
   chooser.activateWindow();
@@ -49,7 +50,10 @@ TEST_F(ShowMyHelpTest, ThreeTopicsFocusTheScript) {
     EXPECT_TRUE(Button(chooser, name)->isVisible()) << name;
     EXPECT_EQ(Button(chooser, name)->height(), 25) << name;
   }
-  chooser.reject();
+  // Enter presses the focused topic, not the default one.
+  QTest::keyClick(script, Qt::Key_Return);
+  EXPECT_EQ(chooser.result(), QDialog::Accepted);
+  EXPECT_EQ(chooser.Chosen(), THelpTopic::Script);
 }
 
 TEST_F(ShowMyHelpTest, ATopicButtonChoosesAndCancelOrTheTimerDoNot) {
