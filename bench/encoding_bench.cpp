@@ -17,12 +17,10 @@
 #include "bench/bench_common.h"
 #include "culler/culling_handlers.h"
 #include "culler/program_info.h"
-#include "engine/engine_info.h"
-#include "engine/engine_state.h"
-#include "engine/lifecycle.h"
+#include "engine/gleaner_engine.h"
 #include "foundation/search_path.h"
 #include "foundation/text_model.h"
-#include "script/executor.h"
+#include "script/gleaner_script.h"
 
 namespace {
 
