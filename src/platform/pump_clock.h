@@ -19,7 +19,7 @@ class TPumpClock {
   using TTime = std::chrono::steady_clock::time_point;
   using TClock = TTime (*)();
   static constexpr int kCallsPerClockCheck = 16;
-  static constexpr std::chrono::milliseconds kInterval{15};
+  static constexpr std::chrono::milliseconds kInterval{10};
 
   explicit TPumpClock(TClock clock = &std::chrono::steady_clock::now) : clock_(clock) {}
 
