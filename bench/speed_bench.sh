@@ -7,10 +7,17 @@
 #   people  50 MB "Name: ..; Age: ..; City: .." lines to CSV by a script;
 #           peers: mawk, gawk
 #   copy    the people file copied with no script and no lists; peer: dd bs=1M
+#   orders  the 50 MB order log of /work/shared/bench/w4 (W4: a lookup, Calc,
+#           ChangeCase, numeric If lines, OutEnd) through its script;
+#           peers: mawk, gawk running its w4.awk
+#   form-log, form-orders
+#           the log and orders runs of each culler in the console (/CA)
+#           and from the form (/CS) on an Xvfb display
 # Usage: bench/speed_bench.sh [culler] [other culler ...]
 #   The first culler (default build-rel/bin/culler) is the one the ratios
 #   are taken against; further ones (an older build, say) run in the same
-#   hyperfine run. Set RUNS (default 7) and WORK (default /tmp/speed-bench).
+#   hyperfine run. Set RUNS (default 7), WORK (default /tmp/speed-bench),
+#   W4 (default /work/shared/bench/w4) and WORKLOADS (default all of them).
 # Run by hand, with an optimised build; never as a test.
 set -euo pipefail
 
@@ -18,15 +25,18 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 work=${WORK:-/tmp/speed-bench}
 runs=${RUNS:-7}
+w4=${W4:-/work/shared/bench/w4}
+read -r -a workloads <<<"${WORKLOADS:-log people copy orders form-log form-orders}"
 cullers=("$@")
 [ ${#cullers[@]} -gt 0 ] || cullers=("$root/build-rel/bin/culler")
 
 need() {
   local missing=()
-  for tool in hyperfine mawk gawk rg jq g++; do command -v "$tool" >/dev/null || missing+=("$tool"); done
+  for tool in hyperfine mawk gawk rg jq g++ python3 Xvfb; do command -v "$tool" >/dev/null || missing+=("$tool"); done
   [ ${#missing[@]} -eq 0 ] && return
   local packages=${missing[*]}
   packages=${packages/rg/ripgrep}
+  packages=${packages/Xvfb/xvfb}
   apt-get install -y $packages >/dev/null
 }
 
@@ -45,16 +55,37 @@ OutCSV First 'Quoted'
 OutCSV Age 'Unquoted'
 OutCSV '' 'Done'
 EOF
+  mkdir -p "$work/w4home"
+  cp "$w4/ScrW4.txt" "$w4/LufCountries.txt" "$w4/w4.awk" "$work/w4home/"
+  [ -s "$work/orders.txt" ] || python3 "$w4/gen-orders" "$work/orders.txt"
+}
+
+# An Xvfb display for the form runs, ended with the script.
+start_display() {
+  local number
+  for number in $(seq 90 120); do [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ] || break; done
+  display=":$number"
+  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill "$xvfb_pid" 2>/dev/null' EXIT
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$number" ] && return; sleep 0.1; done
+  echo "Xvfb did not start on $display"; exit 1
 }
 
 # The shell command of culler number $1 for a workload, writing to $3.
+# $4 "form" runs it from the form on the Xvfb display, otherwise in the console.
 culler_command() {
-  local binary=${cullers[$1]} workload=$2 out=$3
-  local base="GLEANER_HOME=$work/home $binary /O$out /EN /AN /R /CA"
+  local binary=${cullers[$1]} workload=$2 out=$3 where=${4:-console}
+  local home=$work/home close=/CA
+  [ "$workload" = orders ] && home=$work/w4home
+  [ "$where" = form ] && close=/CS
+  local base="GLEANER_HOME=$home $binary /O$out /EN /AN /R $close"
+  [ "$where" = form ] && base="DISPLAY=$display $base" || base="env -u DISPLAY -u WAYLAND_DISPLAY $base"
   case $workload in
     log) echo "$base /I$work/log.txt /SNone /X/cat/moose /Y/dog/elk /Z" ;;
     people) echo "$base /I$work/people.txt /S$work/ScrPeople.txt /X /Y /Z" ;;
     copy) echo "$base /I$work/people.txt /SNone /X /Y /Z" ;;
+    orders) echo "$base /I$work/orders.txt /SScrW4.txt /X /Y /Z" ;;
   esac
 }
 
@@ -73,22 +104,36 @@ peers() {
       echo "gawk|LC_ALL=C gawk '$awk' $work/people.txt >$out"
       ;;
     copy) echo "dd|dd if=$work/people.txt of=$out bs=1M status=none" ;;
+    orders)
+      echo "mawk|(cd $work/w4home && LC_ALL=C mawk -f w4.awk $work/orders.txt) >$out"
+      echo "gawk|(cd $work/w4home && LC_ALL=C gawk -f w4.awk $work/orders.txt) >$out"
+      ;;
   esac
 }
 
 # Every command of a workload as "name|command" lines, writing to $2.
+# The form workloads: each culler in the console, then from the form.
 commands() {
   local workload=$1 out=$2
+  if [[ $workload == form-* ]]; then
+    for i in "${!cullers[@]}"; do
+      echo "console$i|$(culler_command "$i" "${workload#form-}" "${out/@/console$i}")"
+      echo "form$i|$(culler_command "$i" "${workload#form-}" "${out/@/form$i}" form)"
+    done
+    return
+  fi
   for i in "${!cullers[@]}"; do echo "culler$i|$(culler_command "$i" "$workload" "${out/@/culler$i}")"; done
   peers "$workload" "$out" | while IFS='|' read -r name command; do echo "$name|${command//@/$name}"; done
 }
 
-# Runs every command once and compares its output with the first culler's.
+# Runs every command once and compares its output with the first command's.
 check_identical() {
-  local workload=$1 reference="$work/out-$workload-culler0.txt"
+  local workload=$1 reference=""
   while IFS='|' read -r name command; do
     bash -c "$command"
-    cmp -s "$reference" "$work/out-$workload-$name.txt" || { echo "$name differs from culler0 on $workload"; exit 1; }
+    local out="$work/out-$workload-$name.txt"
+    [ -n "$reference" ] || { reference=$out; continue; }
+    cmp -s "$reference" "$out" || { echo "$name differs from $(basename "$reference") on $workload"; exit 1; }
   done < <(commands "$workload" "$work/out-$workload-@.txt")
   echo "$workload: outputs identical ($(wc -l <"$reference") lines)"
 }
@@ -109,7 +154,8 @@ time_workload() {
 
 need
 generate
+start_display
 for i in "${!cullers[@]}"; do echo "culler$i = ${cullers[$i]}"; done
-for workload in log people copy; do check_identical "$workload"; done
-printf 'workload\tcommand\tmedian\tculler0 / this\tcpu\tculler0 cpu / this\n'
-for workload in log people copy; do time_workload "$workload"; done
+for workload in "${workloads[@]}"; do check_identical "$workload"; done
+printf 'workload\tcommand\tmedian\tfirst / this\tcpu\tfirst cpu / this\n'
+for workload in "${workloads[@]}"; do time_workload "$workload"; done

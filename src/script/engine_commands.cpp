@@ -2,6 +2,7 @@
 // each operation receives, the defaults, the accepted parameter counts and
 // where results go. The operations themselves live in the engine.
 #include <array>
+#include <span>
 #include <functional>
 #include <optional>
 
@@ -24,6 +25,7 @@
 #include "script/engine_commands.h"
 #include "script/exec_state.h"
 #include "script/executor.h"
+#include "script/quick_paths.h"
 
 namespace gleaner {
 
@@ -32,6 +34,8 @@ struct TCommandPlan {
   TParsePlan Parse;
   TCsvModePlan CsvMode;
   std::string Result;  // the command's result before it is stored
+  bool CalcReady = false;
+  char CalcOperation = 0;  // the literal operation QuickCalc takes, or 0
 };
 
 namespace {
@@ -125,6 +129,43 @@ void ParseCommand(TScriptLine& line) {
   if (&result == &plan.Result) SetTarget(line, result);
 }
 
+// A literal operation is read once; integer operands are computed straight
+// into the target (they are read before it is written).
+void CalcCommand(TScriptLine& line) {
+  TCommandPlan& plan = PlanOf(line);
+  if (!plan.CalcReady) {
+    const std::string* operation = ParmAt(line, 2) != nullptr ? ParmAt(line, 2)->LiteralText() : nullptr;
+    plan.CalcOperation = operation != nullptr ? QuickCalcOperation(*operation) : 0;
+    plan.CalcReady = true;
+  }
+  // Read last to first, as the parameters of the general call always were.
+  const std::string_view second = Arg(line, 3);
+  const std::string_view operation = Arg(line, 2);
+  const std::string_view first = Arg(line, 1);
+  if (QuickCalc(plan.CalcOperation, first, second, *line.Target->Value->ValueRef)) return;
+  SetTarget(line, Calc(first, operation, second));
+}
+
+// The values go to the writer as they stand, without the join buffer; a
+// line of more values than the room here, or values longer than a value
+// may be, takes the join, which raises the length error.
+template <void (*Write)(std::span<const std::string_view>)>
+void WriteValuesCommand(TScriptLine& line) {
+  constexpr int kRoom = 24;
+  std::array<std::string_view, kRoom> values;
+  std::size_t count = 0;
+  std::size_t total = 0;
+  for (TParm* p = line.FirstParm; p != nullptr && count < kRoom; p = p->Next) {
+    values[count] = ParameterValue(*p);
+    total += values[count++].size();
+  }
+  if (line.ParmCount > kRoom || total > kMaxValueLength) {
+    const std::string_view all[] = {JoinArgs(line)};
+    return Write(std::span<const std::string_view>(all));
+  }
+  Write(std::span<const std::string_view>(values.data(), count));
+}
+
 // One value is stored straight from where it lives, without the join
 // buffer on the way; assign copes with a value that is part of the target.
 void AssignCommand(TScriptLine& line) {
@@ -160,7 +201,7 @@ void SetFromFileCommand(TScriptLine& line) {
 const std::array kCommands = {
     TEngineCommand{Cmd::Assign, 0, AssignCommand},
     TEngineCommand{Cmd::AlphaNumPatt, 2, [](TScriptLine& l) { SetTarget(l, AlphaNumPatt(Arg(l, 1), OptionalArg(l, 2))); }},
-    TEngineCommand{Cmd::Calc, 0, [](TScriptLine& l) { SetTarget(l, Calc(Arg(l, 1), Arg(l, 2), Arg(l, 3))); }},
+    TEngineCommand{Cmd::Calc, 0, CalcCommand},
     TEngineCommand{Cmd::CalcReal, 4,
                    [](TScriptLine& l) { SetTarget(l, CalcReal(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, "2"))); }},
     TEngineCommand{Cmd::Change, 0,
@@ -193,13 +234,9 @@ const std::array kCommands = {
     TEngineCommand{Cmd::NextStep, 0, [](TScriptLine&) { NextStep(); }},
     TEngineCommand{Cmd::Odb, 0, Odb},
     TEngineCommand{Cmd::OutCSV, 0, OutCsvCommand, nullptr, true},
-    TEngineCommand{Cmd::OutEnd, 0, [](TScriptLine& l) { OutEnd(JoinArgs(l)); }},
+    TEngineCommand{Cmd::OutEnd, 0, WriteValuesCommand<OutEnd>},
     TEngineCommand{Cmd::OutNull, 0, [](TScriptLine&) { OutNull(); }},
-    TEngineCommand{Cmd::Output, 0,
-                   [](TScriptLine& l) {
-                     const std::string_view all[] = {JoinArgs(l)};
-                     Output(all);
-                   }},
+    TEngineCommand{Cmd::Output, 0, WriteValuesCommand<Output>},
     TEngineCommand{Cmd::Outruler, 0, [](TScriptLine& l) { Outruler(JoinArgs(l)); }},
     TEngineCommand{Cmd::Overlay, 4,
                    [](TScriptLine& l) {

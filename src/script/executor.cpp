@@ -11,6 +11,7 @@
 #include "script/compiler.h"
 #include "script/engine_commands.h"
 #include "script/exec_state.h"
+#include "script/quick_paths.h"
 #include "script/values.h"
 
 namespace gleaner {
@@ -151,19 +152,32 @@ bool ConditionHolds(TScriptLine& line) {
     line.IfResult = line.Prev->IfResult;
     return !line.IfResult;
   }
-  line.IfResult = Compare(ParameterValue(*line.IfLeft), line.Condition->Value(), ParameterValue(*line.IfRight),
-                          CompiledScript().CompareCtrl);
-  return line.IfResult;
+  const std::string_view left = ParameterValue(*line.IfLeft);
+  const std::string_view right = ParameterValue(*line.IfRight);
+  const std::string& caseControl = CompiledScript().CompareCtrl;
+  bool holds = false;
+  if (!QuickCondition(line.IfPlan, left, line.Condition->Value(), right, line.IfRight->LiteralText(), caseControl,
+                      holds)) {
+    holds = Compare(left, line.Condition->Value(), right, caseControl);
+  }
+  line.IfResult = holds;
+  return holds;
 }
 
-void RunLine(TScriptLine& line) {
-  Eng().ScriptLineNumber = line.LineNumber;
+// A line's parameter count never changes, so one check at its first run holds.
+void CheckParmCount(TScriptLine& line) {
   if (line.ParmCount < MinParms(line.Command)) {
     RaiseEngineError(kErrInternal,
                      "Parm Count: " + std::to_string(line.ParmCount) + " < " +
                          std::to_string(MinParms(line.Command)),
                      "[" + std::to_string(line.LineNumber) + "] " + std::string(CommandName(line.Command)));
   }
+  line.ParmsChecked = true;
+}
+
+void RunLine(TScriptLine& line) {
+  Eng().ScriptLineNumber = line.LineNumber;
+  if (!line.ParmsChecked) CheckParmCount(line);
   if (line.HasArrays) ResolveArrays(line);
   if (!ConditionHolds(line)) return;
   if (DispatchFlow(line)) return;

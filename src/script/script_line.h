@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "commands/command_table.h"
+#include "script/quick_paths.h"
 #include "script/values.h"
 
 namespace gleaner {
@@ -41,6 +42,10 @@ struct TParm {
   // line: each literal is a value of its own, which only a command that
   // writes its own first parameter could change.
   bool Fixed() const { return Kind == ElemKind::Literal && Step == 0; }
+  // A fixed literal read whole: its text is the value's own, never changing.
+  const std::string* LiteralText() const {
+    return Fixed() && RangeStart == 0 && RangeEnd == 0 ? &Value->Value() : nullptr;
+  }
 };
 
 struct TScriptLine {
@@ -49,6 +54,7 @@ struct TScriptLine {
   TParm* IfLeft = nullptr;
   TParm* IfRight = nullptr;
   bool IfResult = false;           // latest evaluation of this line's condition
+  TConditionPlan IfPlan;           // what the condition keeps from run to run
   TParm* Target = nullptr;         // variable written before "=" or a function
   Cmd Command = Cmd::Undetermined;
   std::int32_t ParmCount = 0;
@@ -58,6 +64,7 @@ struct TScriptLine {
   TScriptLine* BlockEnd = nullptr;   // opener: its End/Again; Else: the End; Break/Continue: the Again
   std::int32_t InnerBlocks = 0;      // Break/Continue: blocks open inside the loop, closed before leaving
   bool HasArrays = false;            // some parameter, target or If value is an Array element
+  bool ParmsChecked = false;         // the parameter count passed its check on a run
   TScriptLine* Prev = nullptr;
   TScriptLine* Next = nullptr;
   // What the line's engine command read from its settings on its last run

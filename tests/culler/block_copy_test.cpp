@@ -203,5 +203,34 @@ TEST_F(BlockCopy, CancelKeepsWholeRecordsAndThePumpRunsThroughout) {
   EXPECT_EQ(cancelled.Record, "record " + std::to_string(records - 1));
 }
 
+// A Cancel at the fetch right after a block copy leaves the engine as the
+// record-at-a-time path leaves it after the same records: the previous
+// record trimmed (lines with trailing blanks), and the last command the one
+// that wrote the last record (an empty line where the copy ends, after
+// text lines).
+TEST_F(BlockCopy, CancelRightAfterACopyFindsTheStateOfTheRecordPath) {
+  std::string blanks, empties;
+  for (int i = 0; i < 5000; ++i) {
+    blanks += "record " + std::to_string(i) + std::string(1 + i % 3, ' ') + "\r\n";
+    empties += (i == 1024 ? "" : "line " + std::to_string(i)) + "\r\n";
+  }
+  for (const std::string& input : {blanks, empties}) {
+    ports.pump.calls = 0;
+    ports.pump.onPump = [](int calls) { Eng().CancelRequested = calls == 2; };
+    const TRunState block = Run(true, {input}, "/NK", folder.File("Out.txt"));
+    ASSERT_GT(std::stoi(block.RecordCount), 2);
+    ports.pump.onPump = [&block](int) { Eng().CancelRequested = Eng().RecordCount == block.RecordCount; };
+    const TRunState plain = Run(false, {input}, "/NK", folder.File("Out.txt"));
+    ports.pump.onPump = nullptr;
+    EXPECT_EQ(block.Error, "Processing cancelled\r\n\r\nOutput may be incomplete");
+    EXPECT_EQ(plain.Error, block.Error);
+    EXPECT_EQ(plain.RecordCount, block.RecordCount);
+    EXPECT_EQ(plain.Record, block.Record);
+    EXPECT_EQ(plain.PreviousRecord, block.PreviousRecord);
+    EXPECT_EQ(plain.CurrentCommand, block.CurrentCommand);
+    EXPECT_TRUE(plain.Output == block.Output);
+  }
+}
+
 }  // namespace
 }  // namespace gleaner::testing

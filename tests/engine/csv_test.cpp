@@ -178,6 +178,22 @@ TEST_F(OutCsv, FieldFromTheRecordItself) {
   EXPECT_EQ(Eng().Csv.Record, "ab,\"ab\",\"ab\"");
 }
 
+// The same when the record must grow for the field and so moves: a record
+// large enough that its old storage goes back to the system at once, so a
+// field read from there after the move fails even without the sanitizers.
+TEST_F(OutCsv, FieldFromTheRecordItselfWhileTheRecordMoves) {
+  std::string start;
+  for (int i = 0; start.size() < 300000; ++i) start += std::to_string(i) + ";";
+  Build({{"", "Init"}, {start, "Unquoted"}});
+  Eng().Csv.Record.shrink_to_fit();
+  OutCSV(Eng().Csv.Record, "Quoted");
+  const std::string twice = start + ",\"" + start + "\"";
+  ASSERT_TRUE(Eng().Csv.Record == twice);
+  Eng().Csv.Record.shrink_to_fit();
+  OutCSV(std::string_view(Eng().Csv.Record).substr(1, start.size()), "Unquoted");
+  EXPECT_TRUE(Eng().Csv.Record == twice + "," + start.substr(1) + ",");
+}
+
 TEST_F(OutCsv, DoneWritesAndKeepsTheRecord) {
   Build(
       {{"", "Init"}, {"a", "Quoted"}, {"", "Done"}, {"b", "Quoted"}, {"", "Done"}, {"", "Stop"}, {"c", ""}});

@@ -5,6 +5,8 @@
 #include <array>
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "foundation/ini_file.h"
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
@@ -268,6 +270,33 @@ TEST_F(Settings, ABatchReadsOnceAndWritesOnceAtItsEnd) {
   }
   EXPECT_EQ(Stored("Settings", "A"), "1");
   EXPECT_EQ(LastSaveError(), "");
+}
+
+std::uintmax_t Inode(const std::string& name) {
+  struct stat status {};
+  return stat(name.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
+// A batch that leaves every value as it was keeps the very file (a save
+// replaces the file by a new one, so its inode would change).
+TEST_F(Settings, ABatchThatChangesNothingKeepsTheFile) {
+  const std::string text = "; kept\r\n[Settings]\r\nA=1\r\nB=2\r\n";
+  Given(text);
+  const std::uintmax_t inode = Inode(IniFileName());
+  ASSERT_NE(inode, 0u);
+  {
+    TSettingsBatch batch;
+    WriteText("A", "1");
+    WriteInt("B", 2);
+  }
+  EXPECT_EQ(Inode(IniFileName()), inode);
+  EXPECT_EQ(ReadFile(IniFileName()), text);
+  {
+    TSettingsBatch batch;
+    WriteText("A", "3");
+  }
+  EXPECT_NE(Inode(IniFileName()), inode);
+  EXPECT_EQ(Stored("Settings", "A"), "3");
 }
 
 TEST_F(Settings, AFailedSaveIsToldOnceAndKeepsTheBatchText) {

@@ -6,6 +6,8 @@
 
 #include <random>
 
+#include "engine/calc.h"
+#include "engine/comparisons.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
@@ -310,6 +312,95 @@ TEST_F(ScriptRun, SingleValueAssignmentsAgreeWithJoins) {
   const std::string input = "abcdefghijk\r\n\r\nxy\r\n";
   EXPECT_EQ(Run(single, input), "bcdefghi|bcdefghi|2|d\r\n||3|\r\n" "y|y|4|\r\n");
   EXPECT_EQ(Run(joined, input), Run(single, input));
+}
+
+}  // namespace
+}  // namespace gleaner
+
+namespace gleaner {
+namespace {
+
+// What a script run wrote and the error it ended with ("" when none).
+struct TRunResult {
+  std::string Output;
+  std::string Error;
+  bool operator==(const TRunResult&) const = default;
+};
+
+// One record per value; expected(value, out) gives the line the record
+// writes or raises the error the run must end with.
+template <typename Expected>
+TRunResult Reference(const std::vector<std::string>& records, Expected expected) {
+  TRunResult result;
+  for (const std::string& record : records) {
+    std::string line;
+    result.Error = ErrorTextOrEmpty([&] { line = expected(record); });
+    if (!result.Error.empty()) break;
+    result.Output += line + "\r\n";
+  }
+  return result;
+}
+
+std::string Lines(const std::vector<std::string>& records) {
+  std::string input;
+  for (const std::string& record : records) input += record + "\r\n";
+  return input;
+}
+
+class QuickPaths : public ScriptRun {
+ protected:
+  TRunResult RunScript(const std::string& script, const std::vector<std::string>& records) {
+    TRunResult result;
+    result.Error = ErrorTextOrEmpty([&] { Run(script, Lines(records)); });
+    result.Output = testing::ReadFile(Home("Out.txt"));
+    return result;
+  }
+};
+
+// Values at the 32-bit edges and just past them, empty, blanks, hexadecimal,
+// fractions, signs alone, letter case, a letter beyond ASCII.
+const std::vector<std::string> kEdgeValues = {
+    "",         "0",           "7",           "-7",          "007",   "10000", "10001", "2147483647",
+    "-2147483648", "2147483648", "-2147483649", "46341",     " 5",    "$1F",   "1.5",   "-",
+    "1,234",    "5x",          "n",           "N",           "abc",   "ABC",   "\xe9",  "\xc9"};
+
+// If lines with a literal comparator and second value, decided by the quick
+// path where it can, against the comparison routine itself.
+TEST_F(QuickPaths, ConditionsAgreeWithTheComparison) {
+  const std::pair<std::string, std::string> conditions[] = {
+      {"#>", "10000"}, {"#<=", "-2147483648"}, {"#=", "2147483647"}, {"#<>", ""},  {"#>=", "007"},
+      {"=", "N"},      {"<>", "abc"},          {"=", ""},            {"=", "\xe9"}, {"#<", "1.5"},
+      {"#=", "x"},     {">", "N"},             {"^", "b"}};
+  for (const std::string caseControl : {"IgnoreCase", "MatchCase"}) {
+    for (const auto& [word, right] : conditions) {
+      const std::string script = "CompareCtrl '" + caseControl + "'\nR = 'N'\nIf $Data " + word + " '" + right +
+                                 "' R = 'Y'\nOutEnd R\n";
+      const TRunResult expected = Reference(kEdgeValues, [&](const std::string& left) {
+        return std::string(Compare(left, word, right, caseControl) ? "Y" : "N");
+      });
+      EXPECT_EQ(RunScript(script, kEdgeValues), expected) << caseControl << " " << word << " '" << right << "'";
+    }
+  }
+}
+
+// Calc with a literal operation, its result and both operands written by
+// one OutEnd, against Calc itself.
+TEST_F(QuickPaths, CalcAndOutEndAgreeWithTheGeneralRoutines) {
+  std::vector<std::string> records;
+  for (const std::string& a : kEdgeValues) {
+    for (const std::string b : {"", "0", "-1", "3", "46341", "65536", "2147483647", "-2147483648", "1,2", "x"})
+      records.push_back(a + "|" + b);
+  }
+  for (const std::string operation : {"+", "-", "*", "/", " * ", "High", "%"}) {
+    const std::string script = "A = Parse $Data '' '|'\nB = Parse $Data '|' ''\nT = Calc A '" + operation +
+                               "' B\nOutEnd A ';' B '=' T\n";
+    const TRunResult expected = Reference(records, [&](const std::string& record) {
+      const std::size_t bar = record.find('|');
+      const std::string a = record.substr(0, bar), b = record.substr(bar + 1);
+      return a + ";" + b + "=" + Calc(a, operation, b);
+    });
+    EXPECT_EQ(RunScript(script, records), expected) << "'" << operation << "'";
+  }
 }
 
 }  // namespace

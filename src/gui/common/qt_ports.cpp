@@ -29,7 +29,7 @@ void TQtClipboard::WriteText(const std::string& text, const std::string&) {
 }
 
 void TQtEventPump::PumpEvents() {
-  QCoreApplication::processEvents();
+  if (clock_.Due()) QCoreApplication::processEvents();
   if (CancelSignalled()) Eng().CancelRequested = true;
 }
 

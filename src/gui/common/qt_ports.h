@@ -1,9 +1,11 @@
 // The desktop ports on Qt: the system clipboard, pending events processed
-// during long loops, and notices as message boxes that stay on top.
+// during long loops (by the clock, see platform/pump_clock.h), and notices
+// as message boxes that stay on top.
 // TQtPorts installs all three for its lifetime (the program's main does it).
 #pragma once
 
 #include "platform/ports.h"
+#include "platform/pump_clock.h"
 
 namespace gleaner {
 
@@ -16,6 +18,9 @@ class TQtClipboard : public IClipboard {
 class TQtEventPump : public IEventPump {
  public:
   void PumpEvents() override;
+
+ private:
+  TPumpClock clock_;
 };
 
 class TQtNotice : public INotice {

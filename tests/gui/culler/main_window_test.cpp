@@ -130,7 +130,7 @@ TEST_F(CullerWindow, TypedNamesAndStartRunTheJob) {
 
 TEST_F(CullerWindow, TheBusyDisplayShowsDuringARunAndCancelKeepsTheOutput) {
   std::string big;
-  for (int i = 0; i < 400000; ++i) big += "line " + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 3000000; ++i) big += "line " + std::to_string(i) + "\r\n";
   WriteFile(home.File("Big.txt"), big);
   const TQtPorts qtPorts;  // events are processed during the run
   Open({"/IBig.txt", "/OOut.txt", "/SNone", "/AN"});
@@ -168,7 +168,7 @@ TEST_F(CullerWindow, TheBusyDisplayShowsDuringARunAndCancelKeepsTheOutput) {
 
 TEST_F(CullerWindow, ClosingTheFormDuringARunCancelsItAndClosesAfterwards) {
   std::string lines;
-  for (int i = 0; i < 300000; ++i) lines += "row " + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 3000000; ++i) lines += "row " + std::to_string(i) + "\r\n";
   WriteFile(home.File("Big.txt"), lines);
   const TQtPorts qtPorts;
   Open({"/IBig.txt", "/OOut.txt", "/SNone", "/AN"});
