@@ -4,6 +4,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string_view>
+
 #include "engine/char_commands.h"
 #include "engine/comparisons.h"
 #include "engine/csv.h"
