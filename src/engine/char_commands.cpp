@@ -7,6 +7,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "engine/engine_errors.h"
@@ -84,7 +85,8 @@ void KeepCharacters(std::string& variable, Keep keep) {
   for (std::size_t i = 0; i < variable.size();) {
     const std::size_t n = CharBytes(variable, i);
     if (keep(i, n)) {
-      variable.copy(&variable[out], n, i);
+      // Leftwards within one buffer: the ranges may overlap.
+      if (out != i) std::memmove(variable.data() + out, variable.data() + i, n);
       out += n;
     }
     i += n;

@@ -76,9 +76,9 @@ void Place(QWidget& window, const TScreenRect& wanted, const QSize& least) {
   window.setGeometry(place.Left, place.Top, place.Width, place.Height);
 }
 
-// A placed window whose layout grows later (captions set after the window
-// was placed) past its screen's size is fitted onto it again; a window the
-// user moves partly off the screen is left where it is.
+// A placed window whose layout grows later (captions and boxes set after the
+// window was placed) past its screen's edge is fitted onto it again. Only a
+// resize does it: a window the user moves partly off the screen stays there.
 class TScreenGuard final : public QObject {
  public:
   using QObject::QObject;
@@ -88,8 +88,8 @@ class TScreenGuard final : public QObject {
     if (event->type() != QEvent::Resize) return false;
     auto& window = static_cast<QWidget&>(*watched);
     const QScreen* screen = window.screen();
-    const QSize framed = window.geometry().marginsAdded(FrameOf(window)).size();
-    if (screen != nullptr && framed != framed.boundedTo(screen->availableGeometry().size())) {
+    const QRect framed = window.geometry().marginsAdded(FrameOf(window));
+    if (screen != nullptr && !screen->availableGeometry().contains(framed)) {
       Place(window, RectOf(window.geometry()), LeastSize(window));
     }
     return false;
