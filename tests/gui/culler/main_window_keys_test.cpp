@@ -32,7 +32,7 @@ class CullerKeys : public CullerWindowTest {
 
 TEST_F(CullerKeys, AKeyboardStartHoldsTheBusyDisplayWithTheFocusOnCancelAndEscCancels) {
   std::string big;
-  for (int i = 0; i < 1000000; ++i) big += "line " + std::to_string(i) + "\r\n";
+  for (int i = 0; i < 5000000; ++i) big += "line " + std::to_string(i) + "\r\n";  // lasts past a few pumps
   WriteFile(home.File("Big.txt"), big);
   const TQtPorts qtPorts;  // events are processed during the run
   for (const char* box : {kCboOutputFile, kCboInputFile}) {  // Enter, then F9
