@@ -17,7 +17,6 @@
 #include "interface/viewer_caption.h"
 #include "platform/file_search.h"
 #include "platform/shell_port.h"
-#include "platform/started_program.h"
 #include "viewer/text_browse.h"
 
 namespace gleaner {
@@ -36,7 +35,7 @@ std::string JoinedSearchPath() {
 
 TProgramFile RunningProgram() {
   TProgramFile program;
-  const std::string file = StartedProgramFile();
+  const std::string file = RunningProgramFile();
   struct stat status {};
   if (file.empty() || stat(file.c_str(), &status) != 0) return program;
   program.Name = FileNamePart(file);

@@ -16,7 +16,6 @@
 #include "platform/cancel_signals.h"
 #include "platform/current_folder.h"
 #include "platform/helper_program.h"
-#include "platform/started_program.h"
 
 int main(int argc, char** argv) {
   // Qt takes its own options out of argv: the switches are read first.
@@ -25,7 +24,6 @@ int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
   gleaner::ActForProgram(argc > 0 ? argv[0] : "");  // the browser and shipped files lie by culler
   gleaner::InitHomeFolder(argc > 0 ? argv[0] : "");
-  gleaner::SetStartedProgram(argc > 0 ? argv[0] : "");  // the about page names culler, not this file
   // After the program's own path is read: a launcher may start the form in
   // "/", and outputs named without a folder then go to $HOME.
   gleaner::LeaveUnwritableCurrentFolder();
