@@ -10,6 +10,9 @@
 #   orders  the 50 MB order log of /work/shared/bench/w4 (W4: a lookup, Calc,
 #           ChangeCase, numeric If lines, OutEnd) through its script;
 #           peers: mawk, gawk running its w4.awk
+#   cases   the people file through a script of our own (a case-blind lookup,
+#           ChangeCase, numeric If lines, OutEnd), so that speed-ups are
+#           checked beyond W2 and W4; peers: mawk, gawk running its cases.awk
 #   form-log, form-orders
 #           the log and orders runs of each culler in the console (/CA)
 #           and from the form (/CS) on an Xvfb display
@@ -26,7 +29,7 @@ root=$(dirname "$here")
 work=${WORK:-/tmp/speed-bench}
 runs=${RUNS:-7}
 w4=${W4:-/work/shared/bench/w4}
-read -r -a workloads <<<"${WORKLOADS:-log people copy orders form-log form-orders}"
+read -r -a workloads <<<"${WORKLOADS:-log people copy orders cases form-log form-orders}"
 cullers=("$@")
 [ ${#cullers[@]} -gt 0 ] || cullers=("$root/build-rel/bin/culler")
 
@@ -57,6 +60,8 @@ OutCSV '' 'Done'
 EOF
   mkdir -p "$work/w4home"
   cp "$w4/ScrW4.txt" "$w4/LufCountries.txt" "$w4/w4.awk" "$work/w4home/"
+  mkdir -p "$work/caseshome"
+  cp "$here"/cases/* "$work/caseshome/"
   [ -s "$work/orders.txt" ] || python3 "$w4/gen-orders" "$work/orders.txt"
 }
 
@@ -78,6 +83,7 @@ culler_command() {
   local binary=${cullers[$1]} workload=$2 out=$3 where=${4:-console}
   local home=$work/home close=/CA
   [ "$workload" = orders ] && home=$work/w4home
+  [ "$workload" = cases ] && home=$work/caseshome
   [ "$where" = form ] && close=/CS
   local base="GLEANER_HOME=$home $binary /O$out /EN /AN /R $close"
   [ "$where" = form ] && base="DISPLAY=$display $base" || base="env -u DISPLAY -u WAYLAND_DISPLAY $base"
@@ -86,6 +92,7 @@ culler_command() {
     people) echo "$base /I$work/people.txt /S$work/ScrPeople.txt /X /Y /Z" ;;
     copy) echo "$base /I$work/people.txt /SNone /X /Y /Z" ;;
     orders) echo "$base /I$work/orders.txt /SScrW4.txt /X /Y /Z" ;;
+    cases) echo "$base /I$work/people.txt /SScrCases.txt /X /Y /Z" ;;
   esac
 }
 
@@ -107,6 +114,10 @@ peers() {
     orders)
       echo "mawk|(cd $work/w4home && LC_ALL=C mawk -f w4.awk $work/orders.txt) >$out"
       echo "gawk|(cd $work/w4home && LC_ALL=C gawk -f w4.awk $work/orders.txt) >$out"
+      ;;
+    cases)
+      echo "mawk|(cd $work/caseshome && LC_ALL=C mawk -f cases.awk $work/people.txt) >$out"
+      echo "gawk|(cd $work/caseshome && LC_ALL=C gawk -f cases.awk $work/people.txt) >$out"
       ;;
   esac
 }
