@@ -16,6 +16,9 @@
 #   form-log, form-orders
 #           the log and orders runs of each culler in the console (/CA)
 #           and from the form (/CS) on an Xvfb display
+#   form-start
+#           the same on a one-line input: the form's fixed start-up, beside
+#           qt_floor (a bare Qt window that copies the file): the toolkit's
 # Usage: bench/speed_bench.sh [culler] [other culler ...]
 #   The first culler (default build-rel/bin/culler) is the one the ratios
 #   are taken against; further ones (an older build, say) run in the same
@@ -29,7 +32,7 @@ root=$(dirname "$here")
 work=${WORK:-/tmp/speed-bench}
 runs=${RUNS:-7}
 w4=${W4:-/work/shared/bench/w4}
-read -r -a workloads <<<"${WORKLOADS:-log people copy orders cases form-log form-orders}"
+read -r -a workloads <<<"${WORKLOADS:-log people copy orders cases form-start form-log form-orders}"
 cullers=("$@")
 [ ${#cullers[@]} -gt 0 ] || cullers=("$root/build-rel/bin/culler")
 
@@ -46,6 +49,9 @@ need() {
 generate() {
   mkdir -p "$work/home"
   g++ -O2 -std=c++20 -o "$work/speed_data" "$here/speed_data.cpp"
+  # shellcheck disable=SC2046
+  g++ -O2 -std=c++20 -fPIC -o "$work/qt_floor" "$here/qt_floor.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+  printf 'the cat sat\r\n' >"$work/one.txt"
   [ -s "$work/log.txt" ] || "$work/speed_data" log "$work/log.txt"
   [ -s "$work/people.txt" ] || "$work/speed_data" people "$work/people.txt"
   cat >"$work/ScrPeople.txt" <<'EOF'
@@ -93,6 +99,7 @@ culler_command() {
     copy) echo "$base /I$work/people.txt /SNone /X /Y /Z" ;;
     orders) echo "$base /I$work/orders.txt /SScrW4.txt /X /Y /Z" ;;
     cases) echo "$base /I$work/people.txt /SScrCases.txt /X /Y /Z" ;;
+    start) echo "$base /I$work/one.txt /SNone /X /Y /Z" ;;
   esac
 }
 
@@ -111,6 +118,7 @@ peers() {
       echo "gawk|LC_ALL=C gawk '$awk' $work/people.txt >$out"
       ;;
     copy) echo "dd|dd if=$work/people.txt of=$out bs=1M status=none" ;;
+    form-start) echo "qt-floor|DISPLAY=$display $work/qt_floor $work/one.txt $out" ;;
     orders)
       echo "mawk|(cd $work/w4home && LC_ALL=C mawk -f w4.awk $work/orders.txt) >$out"
       echo "gawk|(cd $work/w4home && LC_ALL=C gawk -f w4.awk $work/orders.txt) >$out"
@@ -131,6 +139,7 @@ commands() {
       echo "console$i|$(culler_command "$i" "${workload#form-}" "${out/@/console$i}")"
       echo "form$i|$(culler_command "$i" "${workload#form-}" "${out/@/form$i}" form)"
     done
+    peers "$workload" "$out" | while IFS='|' read -r name command; do echo "$name|${command//@/$name}"; done
     return
   fi
   for i in "${!cullers[@]}"; do echo "culler$i|$(culler_command "$i" "$workload" "${out/@/culler$i}")"; done

@@ -53,9 +53,7 @@ constexpr TFileRow kFileRows[] = {
 
 TfrmStartUp::TfrmStartUp()
     : QWidget(nullptr),
-      placement_(*this, "frmStartUp"),
-      frmCrashAndStop_(std::make_unique<TfrmCrashAndStop>(this)),
-      frmCrash_(std::make_unique<TfrmCrash>(this)) {
+      placement_(*this, "frmStartUp") {
   setObjectName("frmStartUp");
   BuildControls();
   BuildTimers();
@@ -133,8 +131,10 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
   auto* grid = new QGridLayout(holder);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setColumnStretch(1, 1);
-  AddFileRow(*grid, 0, kFileRows[0]);
-  AddFileRow(*grid, 1, kFileRows[1]);
+  // Looked up once: each look-up searches the icon theme's folders.
+  const QIcon folder = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  AddFileRow(*grid, 0, kFileRows[0], folder);
+  AddFileRow(*grid, 1, kFileRows[1], folder);
   auto* checks = new QHBoxLayout;
   for (const char* name : {kChkBrowseOutput, kChkAppendOutput}) {
     auto* check = Named(new QCheckBox(holder), name);
@@ -146,8 +146,8 @@ QWidget* TfrmStartUp::BuildBoxGrid() {
   AddRunChoices(*holder, *checks);
   checks->addStretch(1);
   grid->addLayout(checks, 2, 1);
-  AddFileRow(*grid, 3, kFileRows[2]);
-  AddFileRow(*grid, 4, kFileRows[3]);
+  AddFileRow(*grid, 3, kFileRows[2], folder);
+  AddFileRow(*grid, 4, kFileRows[3], folder);
   grid->setRowMinimumHeight(5, fontMetrics().height() / 2);
   for (int i = 0; i < 3; ++i) AddParameterRow(*grid, 6 + i, "XYZ"[i]);
   widgets_[kLblOutputFile]->installEventFilter(this);
@@ -169,7 +169,7 @@ QComboBox* TfrmStartUp::AddBox(const char* name) {
   return box;
 }
 
-void TfrmStartUp::AddFileRow(QGridLayout& grid, int row, const TFileRow& names) {
+void TfrmStartUp::AddFileRow(QGridLayout& grid, int row, const TFileRow& names, const QIcon& folder) {
   auto* caption = Named(new QLabel(this), names.Label);
   QComboBox* combo = AddBox(names.Box);
   caption->setBuddy(combo);
@@ -178,7 +178,7 @@ void TfrmStartUp::AddFileRow(QGridLayout& grid, int row, const TFileRow& names) 
   grid.addWidget(combo, row, 1);
   const TFileBox which = names.Which;
   auto* chooser = Named(new QToolButton(this), names.Nav);
-  chooser->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  chooser->setIcon(folder);
   chooser->setAccessibleName("Choose a file");
   KeepPlaceWhenHidden(*chooser);
   connect(chooser, &QToolButton::clicked, this,

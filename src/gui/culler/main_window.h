@@ -43,7 +43,6 @@ struct TFileRow {
 };
 
 class TfrmCrashAndStop;
-class TfrmCrash;
 
 class TfrmStartUp final : public QWidget, public IMainView {
  public:
@@ -76,7 +75,7 @@ class TfrmStartUp final : public QWidget, public IMainView {
                                                                const TViewerSetup& help) override;
 
   QTimer& Timer(TTimer timer) { return *timers_[static_cast<int>(timer)]; }
-  TfrmCrashAndStop& ReportForm() { return *frmCrashAndStop_; }
+  TfrmCrashAndStop& ReportForm();  // built when first needed: most runs never show it
 
  protected:
   bool event(QEvent* event) override;
@@ -91,7 +90,7 @@ class TfrmStartUp final : public QWidget, public IMainView {
   QWidget* BuildBoxGrid();
   QWidget* BuildButtonRow();
   QComboBox* AddBox(const char* name);
-  void AddFileRow(QGridLayout& grid, int row, const TFileRow& names);
+  void AddFileRow(QGridLayout& grid, int row, const TFileRow& names, const QIcon& folder);
   void AddParameterRow(QGridLayout& grid, int row, char letter);
   QWidget* AddButton(const char* name, const std::function<void()>& action);
   void AddRunChoices(QWidget& holder, QHBoxLayout& row);  // main_window_run_choices.cpp
@@ -120,7 +119,6 @@ class TfrmStartUp final : public QWidget, public IMainView {
   std::map<std::string, QWidget*, std::less<>> widgets_;
   QTimer* timers_[3] = {nullptr, nullptr, nullptr};
   std::unique_ptr<TfrmCrashAndStop> frmCrashAndStop_;
-  std::unique_ptr<TfrmCrash> frmCrash_;
   std::string bannerFile_ = "?";  // the picture file shown; "?" before the first refresh
   bool refreshing_ = false;
   bool closed_ = false;

@@ -39,7 +39,12 @@ bool TfrmStartUp::AskOkCancel(const std::string& title, const std::string& text)
 }
 
 void TfrmStartUp::ShowReportForm(const std::string& title, const TReportFormData& data) {
-  frmCrashAndStop_->ShowReport(title, data);
+  ReportForm().ShowReport(title, data);
+}
+
+TfrmCrashAndStop& TfrmStartUp::ReportForm() {
+  if (!frmCrashAndStop_) frmCrashAndStop_ = std::make_unique<TfrmCrashAndStop>(this);
+  return *frmCrashAndStop_;
 }
 
 void TfrmStartUp::ShowHelpText(const std::string& caption, const std::vector<THelpLine>& lines) {

@@ -1,7 +1,6 @@
 // The error report forms: the "Processing Halted" banner, the four label
 // pairs (category, description, code, step), the message and OK.
-// TfrmCrashAndStop is the one shown, modally, for an engine error; TfrmCrash
-// has the same controls and is created at start-up but never shown. Each
+// TfrmCrashAndStop is the one shown, modally, for an engine error. It
 // restores its place when shown and keeps it when closed.
 #pragma once
 
@@ -45,11 +44,6 @@ class TReportForm : public QDialog {
 class TfrmCrashAndStop final : public TReportForm {
  public:
   explicit TfrmCrashAndStop(QWidget* owner) : TReportForm("frmCrashAndStop", owner) {}
-};
-
-class TfrmCrash final : public TReportForm {
- public:
-  explicit TfrmCrash(QWidget* owner) : TReportForm("frmCrash", owner) {}
 };
 
 }  // namespace gleaner::culler
