@@ -233,12 +233,16 @@ TEST_F(ScriptRun, BreakInsideANestedBlockLeavesProceduresWorking) {
   EXPECT_EQ(Run(script), "in back\r\n");
 }
 
-TEST_F(ScriptRun, CancelBetweenLinesKeepsTheOutput) {
-  ports_.pump.onPump = [](int calls) {
-    if (calls == 8) Eng().CancelRequested = true;
+// The user's promise, however often the run yields: a Cancel pressed while
+// the second record is processed ends the run there, and what was written
+// before it stays.
+TEST_F(ScriptRun, CancelDuringARecordKeepsTheOutput) {
+  ports_.pump.onPump = [](int) {
+    if (Eng().RecordCount == "2") Eng().CancelRequested = true;
   };
   EXPECT_EQ(RunError("OutEnd $Data\n", "a\nb\nc\nd\ne\nf\n"), "Processing cancelled\r\n\r\nOutput may be incomplete");
-  EXPECT_EQ(testing::ReadFile(Home("Out.txt")).substr(0, 6), "a\r\nb\r\n");
+  const std::string out = testing::ReadFile(Home("Out.txt"));
+  EXPECT_TRUE(out == "a\r\n" || out == "a\r\nb\r\n") << out;
 }
 
 // Parse and OutCSV lines handed other settings on every record: each record
