@@ -165,19 +165,29 @@ void Control(const CallText& call) {
   }
 }
 
+// Texts Init sets are mostly what they were (it runs once per record):
+// compared first, as comparing costs less than assigning.
+void SetText(std::string& text, std::string_view value) {
+  if (text != value) text.assign(value);
+}
+
 void Init(std::string_view value) {
   TCsvState& csv = Eng().Csv;
-  csv.DefaultMode = "Quoted";
+  SetText(csv.DefaultMode, "Quoted");
   csv.FirstField = true;
   csv.Record.clear();
   csv.On = true;
   // Two statements, not one "?:", which would copy the default separator first.
   if (value.empty()) {
-    csv.Separator = csv.DefaultSeparator;
+    SetText(csv.Separator, csv.DefaultSeparator);
   } else {
     csv.Separator = MapSeparator(value);
   }
-  csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
+  const std::string_view quote = csv.QuoteChar;
+  const std::string_view doubled = csv.DoubledQuote;
+  if (doubled.size() != 2 * quote.size() || !doubled.starts_with(quote) || !doubled.ends_with(quote)) {
+    csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
+  }
 }
 
 void Done() {

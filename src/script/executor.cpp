@@ -11,6 +11,7 @@
 #include "script/compiler.h"
 #include "script/engine_commands.h"
 #include "script/exec_state.h"
+#include "script/line_routes.h"
 #include "script/quick_paths.h"
 #include "script/values.h"
 
@@ -177,6 +178,7 @@ void CheckParmCount(TScriptLine& line) {
 
 void RunLine(TScriptLine& line) {
   Eng().ScriptLineNumber = line.LineNumber;
+  if (line.Route > TLineRoute::General && RunLineRoute(line)) return;
   if (!line.ParmsChecked) CheckParmCount(line);
   if (line.HasArrays) ResolveArrays(line);
   if (!ConditionHolds(line)) return;
@@ -187,6 +189,7 @@ void RunLine(TScriptLine& line) {
   if (!DispatchEngineCommand(line)) {
     RaiseEngineError(kErrInternal, "SC-ES-UC", CommandName(line.Command));
   }
+  if (line.Route == TLineRoute::Undecided) ChooseLineRoute(line);
 }
 
 // Positions the executor on the first line of the step; false when the section is missing.
@@ -216,7 +219,8 @@ void ScriptError(const std::string& message) {
 void Execute(Cmd section) {
   Rounding("Yes");
   TExecState& x = Exec();
-  Eng().ScriptPhase = Eng().StepName;
+  // Compared first: the same phase for every record, and assigning costs more.
+  if (Eng().ScriptPhase != Eng().StepName) Eng().ScriptPhase = Eng().StepName;
   x.Depth = 0;
   x.CallDepth = 0;
   x.NoAdvance = false;
