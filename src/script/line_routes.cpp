@@ -13,6 +13,9 @@ namespace gleaner {
 struct TLineRouteState {
   TParsePlan Parse;
   TCsvModePlan Csv;
+  // The literal settings after the first parameter, absent ones as their
+  // defaults; a literal is never written, so a view of it stays valid.
+  std::string_view Texts[3];
 };
 
 namespace {
@@ -28,9 +31,6 @@ bool LiteralsFrom(const TParm* p) {
   return true;
 }
 
-std::string_view TextOf(const TParm* p, std::string_view absent) {
-  return p != nullptr ? std::string_view(*p->LiteralText()) : absent;
-}
 
 // Target = Parse Source 'from' ['to' ['control']], target not the source:
 // the result is written straight into the target.
@@ -45,21 +45,18 @@ bool OutCsvRoutable(const TScriptLine& line) {
   return line.ParmCount <= 2 && Plain(line.FirstParm) && LiteralsFrom(line.FirstParm->Next);
 }
 
-void RunParse(TScriptLine& line, TParsePlan& plan) {
-  const TParm* from = line.FirstParm->Next;
-  const TParm* to = from->Next;
-  const TParm* control = to != nullptr ? to->Next : nullptr;
-  ParseRoutine(*line.FirstParm->Value->ValueRef, TextOf(from, {}), TextOf(to, {}),
-               *line.Target->Value->ValueRef, TextOf(control, kParseDefaultControl), &plan);
+void RunParse(TScriptLine& line, TLineRouteState& state) {
+  ParseRoutine(*line.FirstParm->Value->ValueRef, state.Texts[0], state.Texts[1], *line.Target->Value->ValueRef,
+               state.Texts[2], &state.Parse);
 }
 
 // A value in the record being built would move with it: the general path copies it.
-bool RunOutCsv(TScriptLine& line, TCsvModePlan& plan) {
+bool RunOutCsv(TScriptLine& line, TLineRouteState& state) {
   const std::string_view value = ParameterValue(*line.FirstParm);
   const std::string& record = Eng().Csv.Record;
   const std::less_equal<const char*> notAfter;
   if (notAfter(record.data(), value.data()) && notAfter(value.data(), record.data() + record.size())) return false;
-  OutCSV(value, TextOf(line.FirstParm->Next, {}), &plan);
+  OutCSV(value, state.Texts[0], &state.Csv);
   return true;
 }
 
@@ -71,15 +68,19 @@ void ChooseLineRoute(TScriptLine& line) {
   if (line.Command == Cmd::Parse && ParseRoutable(line)) line.Route = TLineRoute::Parse;
   if (line.Command == Cmd::OutCSV && OutCsvRoutable(line)) line.Route = TLineRoute::OutCsv;
   if (line.Route == TLineRoute::General) return;
-  line.RouteState = std::make_shared<TLineRouteState>();
-  line.RouteState->Parse.FixedTexts = true;
-  line.RouteState->Csv.FixedMode = true;
+  auto state = std::make_shared<TLineRouteState>();
+  state->Parse.FixedTexts = true;
+  state->Csv.FixedMode = true;
+  state->Texts[2] = kParseDefaultControl;
+  int n = 0;
+  for (const TParm* p = line.FirstParm->Next; p != nullptr; p = p->Next) state->Texts[n++] = *p->LiteralText();
+  line.RouteState = std::move(state);
 }
 
 bool RunLineRoute(TScriptLine& line) {
   TLineRouteState& state = *line.RouteState;
-  if (line.Route == TLineRoute::OutCsv) return RunOutCsv(line, state.Csv);
-  RunParse(line, state.Parse);
+  if (line.Route == TLineRoute::OutCsv) return RunOutCsv(line, state);
+  RunParse(line, state);
   return true;
 }
 
