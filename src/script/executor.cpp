@@ -227,11 +227,18 @@ void Execute(Cmd section) {
   Eng().ScriptLineNumber = 0;
   if (!EnterStep(section)) return;
   IEventPump& pump = *Ports().EventPump;  // the front end sets it before any run
+  // The interface acts as the step starts and after every jump that does not
+  // advance (Again, Continue, Call, Else): only those can repeat lines without
+  // end. Straight lines run on, as each record gives it a turn anyway.
+  bool pumpDue = true;
   while (x.Current != nullptr) {
-    pump.PumpEvents();
-    if (Eng().CancelRequested) break;
+    if (pumpDue) {
+      pump.PumpEvents();
+      if (Eng().CancelRequested) break;
+    }
     RunLine(*x.Current);
     if (x.Current == nullptr) break;
+    pumpDue = x.NoAdvance;
     if (x.NoAdvance) {
       x.NoAdvance = false;
     } else {
