@@ -336,8 +336,9 @@ std::string_view SplitMode(std::string_view mode, TCsvModePlan& plan) {
 
 // OutCSV with the call site's plan, or one made for this call alone.
 void OutCsvPlanned(std::string_view value, std::string_view mode, TCsvModePlan& use) {
-  ClaimCommand(Cmd::OutCSV);
-  TCsvState& csv = Eng().Csv;
+  TEngineState& eng = Eng();
+  if (!eng.InternalCall) eng.CurrentCommand = Cmd::OutCSV;  // ClaimCommand, without a call per field
+  TCsvState& csv = eng.Csv;
   const CallText call{value, mode};
   const std::string_view word = SplitMode(mode, use);
   if (use.Sign != 0) csv.On = use.Sign == '+';

@@ -465,6 +465,20 @@ TEST_F(QuickPaths, OutCsvRouteAgreesWithTheGeneralPath) {
   }
 }
 
+// $BytesOutCount is brought up to date on every write only for a script that
+// names it (a script that does not ran just before each).
+TEST_F(ScriptRun, BytesOutCountFollowsEveryWriteForAScriptThatNamesIt) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Output 'ab'\nOutEnd $BytesOutCount\n", "ab2\r\nab7\r\n"},
+      {"If $BytesOutCount #> '2' Output 'big'\nOutEnd 'x'\n", "x\r\nbigx\r\n"},
+      {"A($BytesOutCount) = 'y'\nOutEnd A(0) A(7)\n", "y[ND]\r\nyy\r\n"},
+  };
+  for (const auto& [script, output] : cases) {
+    Run("OutEnd 'not named'\n");
+    EXPECT_EQ(Run(script), output) << script;
+  }
+}
+
 // Straight lines no longer give the interface a turn each; a loop still does,
 // so Cancel ends a record that never finishes.
 TEST_F(ScriptRun, CancelEndsAnEndlessLoop) {
