@@ -1,6 +1,8 @@
 // The executor's line loop and the flow commands it handles itself.
 #include "script/executor.h"
 
+#include <functional>
+
 #include "engine/calc.h"
 #include "engine/comparisons.h"
 #include "engine/engine_errors.h"
@@ -254,7 +256,16 @@ void RunMainWithText(std::string_view text) {
     return;
   }
   if (CompiledScript().Empty()) RaiseEngineError(kErrInternal, "SC-ASOE-NFSL", "Script not initialized");
-  ScriptTexts().OutData.assign(text);
+  // Appended after a clear, cheaper than the general assign, unless text lies in $OutData itself.
+  std::string& outData = ScriptTexts().OutData;
+  const std::less<const char*> before;
+  if (!text.empty() && !before(text.data(), outData.data()) &&
+      before(text.data(), outData.data() + outData.capacity())) {
+    outData.assign(text);
+  } else {
+    outData.clear();
+    outData.append(text);
+  }
   Execute(Cmd::Undetermined);
 }
 
