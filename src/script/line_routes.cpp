@@ -16,6 +16,10 @@ struct TLineRouteState {
   // The literal settings after the first parameter, absent ones as their
   // defaults; a literal is never written, so a view of it stays valid.
   std::string_view Texts[3];
+  // Where the variables' texts live, which never changes while the script
+  // does: Parse's source and target, OutCSV's value when read whole (else null).
+  std::string* Source = nullptr;
+  std::string* Target = nullptr;
 };
 
 namespace {
@@ -45,14 +49,13 @@ bool OutCsvRoutable(const TScriptLine& line) {
   return line.ParmCount <= 2 && Plain(line.FirstParm) && LiteralsFrom(line.FirstParm->Next);
 }
 
-void RunParse(TScriptLine& line, TLineRouteState& state) {
-  ParseRoutine(*line.FirstParm->Value->ValueRef, state.Texts[0], state.Texts[1], *line.Target->Value->ValueRef,
-               state.Texts[2], &state.Parse);
+void RunParse(TLineRouteState& state) {
+  ParseRoutine(*state.Source, state.Texts[0], state.Texts[1], *state.Target, state.Texts[2], &state.Parse);
 }
 
 // A value in the record being built would move with it: the general path copies it.
 bool RunOutCsv(TScriptLine& line, TLineRouteState& state) {
-  const std::string_view value = ParameterValue(*line.FirstParm);
+  const std::string_view value = state.Source != nullptr ? *state.Source : ParameterValue(*line.FirstParm);
   const std::string& record = Eng().Csv.Record;
   const std::less_equal<const char*> notAfter;
   if (notAfter(record.data(), value.data()) && notAfter(value.data(), record.data() + record.size())) return false;
@@ -74,13 +77,17 @@ void ChooseLineRoute(TScriptLine& line) {
   state->Texts[2] = kParseDefaultControl;
   int n = 0;
   for (const TParm* p = line.FirstParm->Next; p != nullptr; p = p->Next) state->Texts[n++] = *p->LiteralText();
+  const TParm& first = *line.FirstParm;
+  const bool whole = first.RangeStart == 0 && first.RangeEnd == 0 && first.Step == 0;
+  if (line.Route == TLineRoute::Parse || whole) state->Source = first.Value->ValueRef;
+  if (line.Route == TLineRoute::Parse) state->Target = line.Target->Value->ValueRef;
   line.RouteState = std::move(state);
 }
 
 bool RunLineRoute(TScriptLine& line) {
   TLineRouteState& state = *line.RouteState;
   if (line.Route == TLineRoute::OutCsv) return RunOutCsv(line, state);
-  RunParse(line, state);
+  RunParse(state);
   return true;
 }
 
