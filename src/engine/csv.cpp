@@ -16,6 +16,7 @@
 #include "engine/char_commands.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "engine/find_text.h"
 #include "engine/writer.h"
 #include "foundation/text_model.h"
 #include "foundation/text_utils.h"
@@ -168,7 +169,7 @@ void Control(const CallText& call) {
 // Texts Init sets are mostly what they were (it runs once per record):
 // compared first, as comparing costs less than assigning.
 void SetText(std::string& text, std::string_view value) {
-  if (text != value) text.assign(value);
+  if (!SameShortText(text, value)) text.assign(value);
 }
 
 void Init(std::string_view value) {

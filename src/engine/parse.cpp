@@ -170,15 +170,6 @@ bool QuickLocate(std::string_view source) {
   return true;
 }
 
-// A few letters, mostly the same as the call before: compared in place.
-bool SameLetters(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
-  }
-  return true;
-}
-
 // Everything up to the start and end positions; false when the routine stops
 // with an empty result (empty source, From or To not found).
 bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TParsePlan* plan = nullptr) {
@@ -187,7 +178,7 @@ bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TPa
   UseSettings(call, parseMode, plan);
   const TDecapsulator& from = *gWork.From;
   const TDecapsulator& to = *gWork.To;
-  if (!SameLetters(gState.Letters, gWork.Options->Letters)) gState.Letters = gWork.Options->Letters;
+  if (!SameShortText(gState.Letters, gWork.Options->Letters)) gState.Letters = gWork.Options->Letters;
   if (plan != nullptr && plan->Quick) return QuickLocate(source);
   const std::string_view searchText = SearchText(source);
   const bool relaxed = gWork.Options->Relaxed;

@@ -7,6 +7,7 @@
 #include "engine/comparisons.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "engine/find_text.h"
 #include "engine/lifecycle.h"
 #include "engine/writer.h"
 #include "platform/ports.h"
@@ -222,7 +223,7 @@ void Execute(Cmd section) {
   Rounding("Yes");
   TExecState& x = Exec();
   // Compared first: the same phase for every record, and assigning costs more.
-  if (Eng().ScriptPhase != Eng().StepName) Eng().ScriptPhase = Eng().StepName;
+  if (!SameShortText(Eng().ScriptPhase, Eng().StepName)) Eng().ScriptPhase = Eng().StepName;
   x.Depth = 0;
   x.CallDepth = 0;
   x.NoAdvance = false;
