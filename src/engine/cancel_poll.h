@@ -1,8 +1,8 @@
 // Cancel inside one long command. The engine lets the user interface act once
-// per record and once per script line; a pattern search of a long record or
-// the load of a big lookup file runs far longer than that, so such loops
-// count their work and let it act every so often (about every millisecond),
-// never per step.
+// per record and at every jump of a script that may repeat lines; a pattern
+// search of a long record or the load of a big lookup file runs far longer
+// than that, so such loops count their work and let it act every so often
+// (about every millisecond), never per step.
 #pragma once
 
 #include <cstddef>

@@ -16,6 +16,7 @@
 #include "engine/char_commands.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "engine/find_text.h"
 #include "engine/writer.h"
 #include "foundation/text_model.h"
 #include "foundation/text_utils.h"
@@ -165,19 +166,29 @@ void Control(const CallText& call) {
   }
 }
 
+// Texts Init sets are mostly what they were (it runs once per record):
+// compared first, as comparing costs less than assigning.
+void SetText(std::string& text, std::string_view value) {
+  if (!SameShortText(text, value)) text.assign(value);
+}
+
 void Init(std::string_view value) {
   TCsvState& csv = Eng().Csv;
-  csv.DefaultMode = "Quoted";
+  SetText(csv.DefaultMode, "Quoted");
   csv.FirstField = true;
   csv.Record.clear();
   csv.On = true;
   // Two statements, not one "?:", which would copy the default separator first.
   if (value.empty()) {
-    csv.Separator = csv.DefaultSeparator;
+    SetText(csv.Separator, csv.DefaultSeparator);
   } else {
     csv.Separator = MapSeparator(value);
   }
-  csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
+  const std::string_view quote = csv.QuoteChar;
+  const std::string_view doubled = csv.DoubledQuote;
+  if (doubled.size() != 2 * quote.size() || !doubled.starts_with(quote) || !doubled.ends_with(quote)) {
+    csv.DoubledQuote.assign(csv.QuoteChar).append(csv.QuoteChar);
+  }
 }
 
 void Done() {
@@ -326,8 +337,9 @@ std::string_view SplitMode(std::string_view mode, TCsvModePlan& plan) {
 
 // OutCSV with the call site's plan, or one made for this call alone.
 void OutCsvPlanned(std::string_view value, std::string_view mode, TCsvModePlan& use) {
-  ClaimCommand(Cmd::OutCSV);
-  TCsvState& csv = Eng().Csv;
+  TEngineState& eng = Eng();
+  if (!eng.InternalCall) eng.CurrentCommand = Cmd::OutCSV;  // ClaimCommand, without a call per field
+  TCsvState& csv = eng.Csv;
   const CallText call{value, mode};
   const std::string_view word = SplitMode(mode, use);
   if (use.Sign != 0) csv.On = use.Sign == '+';

@@ -1,6 +1,7 @@
 // Finding a short text in a record-sized one, as the Parse routine does
 // several times per record: memchr finds each candidate first character and
-// the rest is compared in place, with no call for the comparison.
+// the rest is compared in place, with no call for the comparison. Short texts
+// the hot paths compare on every record are compared in place too.
 //
 //   FindText("a, b; c", ";", 0)  -> 4
 //   FindText("a, b; c", "x", 0)  -> npos
@@ -11,6 +12,16 @@
 #include <string_view>
 
 namespace gleaner {
+
+// Whether two short texts (option letters, a mode word) are the same,
+// compared in place: for a few bytes a call of memcmp costs more.
+inline bool SameShortText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
 
 // The first offset at or after from where find starts in text, or npos; as
 // std::string_view::find, also for an empty find.

@@ -11,6 +11,7 @@
 #include "engine/decapsulator.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "engine/find_text.h"
 #include "foundation/text_model.h"
 
 namespace gleaner {
@@ -72,6 +73,16 @@ void ReadCall(const TParseCall& call, bool parseMode, TParsePlan& read) {
   }
 }
 
+// Find strings looked for from the start of the source (or, for To, from
+// the end of the From match): no positions, no last or m-th occurrences.
+bool QuickPlan(const TParsePlan& plan) {
+  const TDecapsulator& from = plan.FromPlace;
+  const TDecapsulator& to = plan.ToPlace;
+  const bool fromFirst = from.FindString.empty() || from.Number == 1;
+  const bool toFirstOrNext = to.FindString.empty() || to.Number == 1 || (to.NextOccurrence && to.Number == 0);
+  return !from.Positional && !to.Positional && fromFirst && toFirstOrNext;
+}
+
 // Makes the plan fit the call; a reading that fails leaves it unready.
 void UpdatePlan(const TParseCall& call, bool parseMode, TParsePlan& plan) {
   if (PlanFits(plan, call, parseMode)) return;
@@ -82,6 +93,7 @@ void UpdatePlan(const TParseCall& call, bool parseMode, TParsePlan& plan) {
   plan.From.assign(call.From);
   plan.To.assign(call.To);
   plan.Control.assign(call.Control);
+  plan.Quick = QuickPlan(plan);
   plan.Ready = true;
 }
 
@@ -127,6 +139,37 @@ void SetRange() {
   gState.EmptyResult = NothingBetween();
 }
 
+// FindPlace for a quick plan's decapsulator (a next search that starts past
+// the end finds nothing, as FindText does).
+std::int64_t QuickPlace(const TDecapsulator& d, std::string_view source, std::int64_t defaultPlace,
+                        std::int64_t nextStart) {
+  if (d.FindString.empty()) return defaultPlace;
+  const std::size_t from = d.Number == 1 ? 0 : static_cast<std::size_t>(nextStart - 1);
+  const std::size_t at = FindText(source, d.FindString, from);
+  return at == std::string_view::npos ? 0 : static_cast<std::int64_t>(at) + 1;
+}
+
+// Locate's steps after the settings for a quick plan, with the same outcome.
+bool QuickLocate(std::string_view source) {
+  const TDecapsulator& from = *gWork.From;
+  const TDecapsulator& to = *gWork.To;
+  const std::int64_t length = Length(source);
+  const std::string_view searchText = SearchText(source);
+  gWork.FromPos = QuickPlace(from, searchText, 1, 0);
+  if (gWork.FromPos == 0) return false;
+  gState.FromNotEmpty = !from.FindString.empty();
+  const std::int64_t nextStart = gWork.FromPos + Length(from.FindString);
+  gState.ToPos = QuickPlace(to, searchText, length, nextStart);
+  gState.ToNotEmpty = !to.FindString.empty();
+  if (gState.ToPos == 0) {
+    if (!gWork.Options->Relaxed) return false;
+    gState.ToPos = length;
+    gState.ToNotEmpty = false;
+  }
+  SetRange();
+  return true;
+}
+
 // Everything up to the start and end positions; false when the routine stops
 // with an empty result (empty source, From or To not found).
 bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TParsePlan* plan = nullptr) {
@@ -135,7 +178,8 @@ bool Locate(std::string_view source, const TParseCall& call, bool parseMode, TPa
   UseSettings(call, parseMode, plan);
   const TDecapsulator& from = *gWork.From;
   const TDecapsulator& to = *gWork.To;
-  if (gState.Letters != gWork.Options->Letters) gState.Letters = gWork.Options->Letters;
+  if (!SameShortText(gState.Letters, gWork.Options->Letters)) gState.Letters = gWork.Options->Letters;
+  if (plan != nullptr && plan->Quick) return QuickLocate(source);
   const std::string_view searchText = SearchText(source);
   const bool relaxed = gWork.Options->Relaxed;
   gWork.FromPos = FindPlace(from, DecapSide::From, searchText, relaxed, 0, call);
@@ -175,7 +219,8 @@ void TakeResult(const std::string& source, std::string& result) {
   const std::int64_t first = std::max<std::int64_t>(gState.StartPos, 1);
   const std::int64_t last = std::min(gState.EndPos, Length(source));
   if (first > last) return;
-  result.assign(source, static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
+  // Appended to the cleared result: cheaper than the general assign, and result is never source.
+  result.append(source, static_cast<std::size_t>(first - 1), static_cast<std::size_t>(last - first + 1));
 }
 
 // From the start of the From match through the end of the To match, whatever

@@ -52,6 +52,9 @@ struct TParsePlan {
   std::string From, To, Control;   // the texts read
   TDecapsulator FromPlace, ToPlace;  // find strings upper-cased under IgnoreCase
   TParseOptions Options;
+  // The common case, located by a short route: From and To empty or first
+  // find strings, To also the next one after From.
+  bool Quick = false;
 };
 
 // The routine: result := the text between the From and To places of source;

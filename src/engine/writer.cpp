@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/bytes_out_count.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
@@ -58,15 +59,22 @@ void WriteThrough(const char* data, std::size_t size) {
   if (std::fwrite(data, 1, size, Out().File) != size) RaiseWriteError(errno != 0 ? errno : EIO);
 }
 
-void CountBytes(TEngineState& eng, std::size_t size) {
-  if (size == 0) return;
-  eng.BytesOut += static_cast<std::int64_t>(size);
+// Whether BytesOutCount follows every write (bytes_out_count.h).
+bool gCountTextKept = true;
+
+void SetCountText(TEngineState& eng) {
   char digits[24];
   const auto result = std::to_chars(digits, digits + sizeof digits, eng.BytesOut);
   // Overwriting in place keeps this off the allocator and out of the general replace.
   const std::size_t length = static_cast<std::size_t>(result.ptr - digits);
   eng.BytesOutCount.resize(length);
   std::memcpy(eng.BytesOutCount.data(), digits, length);
+}
+
+void CountBytes(TEngineState& eng, std::size_t size) {
+  if (size == 0) return;
+  eng.BytesOut += static_cast<std::int64_t>(size);
+  if (gCountTextKept) SetCountText(eng);
 }
 
 std::string_view RecordEnd(FileType type) {
@@ -232,6 +240,11 @@ std::string EffectiveSpec(std::string_view given, bool& appending) {
 }
 
 }  // namespace
+
+void KeepBytesOutCount(bool kept) {
+  if (kept && !gCountTextKept) SetCountText(Eng());
+  gCountTextKept = kept;
+}
 
 std::string DefaultOutputName() { return ExpandName(kDefaultOutputFile); }
 

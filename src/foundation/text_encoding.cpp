@@ -2,6 +2,8 @@
 #include "foundation/text_encoding.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 
 #include "foundation/win1252.h"
@@ -30,12 +32,30 @@ std::size_t WholeSequencesEnd(std::string_view bytes) {
   return size;
 }
 
+// Where the first byte with the high bit set stands at or after from (size
+// when none): ASCII, most of most texts, is passed over eight bytes at a time.
+std::size_t NextNonAscii(std::string_view bytes, std::size_t from) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+  while (from + 8 <= bytes.size()) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + from, 8);
+    if ((word & kHighBits) != 0) break;
+    from += 8;
+  }
+  while (from < bytes.size() && static_cast<unsigned char>(bytes[from]) < 0x80) ++from;
+  return from;
+}
+
 }  // namespace
 
 void TUtf8Scan::Feed(std::string_view bytes) {
-  for (const char ch : bytes) {
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
     if (!valid_) return;
-    const auto c = static_cast<unsigned char>(ch);
+    if (pending_ == 0) {
+      at = NextNonAscii(bytes, at);
+      if (at == bytes.size()) return;
+    }
+    const auto c = static_cast<unsigned char>(bytes[at]);
     if (pending_ > 0) {
       valid_ = c >= low_ && c <= high_;
       --pending_;

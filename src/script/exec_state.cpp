@@ -7,10 +7,7 @@
 
 namespace gleaner {
 
-TExecState& Exec() {
-  static TExecState state;
-  return state;
-}
+constinit TExecState gExecState;
 
 void RaiseMissingParm(int n) { RaiseEngineError(kErrInternal, "SC-ES-PD-NN", std::to_string(n)); }
 

@@ -31,7 +31,9 @@ struct TExecState {
   std::string Joined;  // scratch for "all" parameter joins
 };
 
-TExecState& Exec();
+// Constant-initialised, so the line loop reaches it without a guard or a call.
+extern TExecState gExecState;
+inline TExecState& Exec() { return gExecState; }
 
 // Script error (kind 8) for the current line: "Line n of <script>".
 [[noreturn]] void ScriptError(const std::string& message);

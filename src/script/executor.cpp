@@ -1,16 +1,20 @@
 // The executor's line loop and the flow commands it handles itself.
 #include "script/executor.h"
 
+#include <functional>
+
 #include "engine/calc.h"
 #include "engine/comparisons.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_state.h"
+#include "engine/find_text.h"
 #include "engine/lifecycle.h"
 #include "engine/writer.h"
 #include "platform/ports.h"
 #include "script/compiler.h"
 #include "script/engine_commands.h"
 #include "script/exec_state.h"
+#include "script/line_routes.h"
 #include "script/quick_paths.h"
 #include "script/values.h"
 
@@ -177,6 +181,7 @@ void CheckParmCount(TScriptLine& line) {
 
 void RunLine(TScriptLine& line) {
   Eng().ScriptLineNumber = line.LineNumber;
+  if (line.Route > TLineRoute::General && RunLineRoute(line)) return;
   if (!line.ParmsChecked) CheckParmCount(line);
   if (line.HasArrays) ResolveArrays(line);
   if (!ConditionHolds(line)) return;
@@ -187,6 +192,7 @@ void RunLine(TScriptLine& line) {
   if (!DispatchEngineCommand(line)) {
     RaiseEngineError(kErrInternal, "SC-ES-UC", CommandName(line.Command));
   }
+  if (line.Route == TLineRoute::Undecided) ChooseLineRoute(line);
 }
 
 // Positions the executor on the first line of the step; false when the section is missing.
@@ -216,18 +222,26 @@ void ScriptError(const std::string& message) {
 void Execute(Cmd section) {
   Rounding("Yes");
   TExecState& x = Exec();
-  Eng().ScriptPhase = Eng().StepName;
+  // Compared first: the same phase for every record, and assigning costs more.
+  if (!SameShortText(Eng().ScriptPhase, Eng().StepName)) Eng().ScriptPhase = Eng().StepName;
   x.Depth = 0;
   x.CallDepth = 0;
   x.NoAdvance = false;
   Eng().ScriptLineNumber = 0;
   if (!EnterStep(section)) return;
   IEventPump& pump = *Ports().EventPump;  // the front end sets it before any run
+  // The interface acts as the step starts and after every jump that does not
+  // advance (Again, Continue, Call, Else): only those can repeat lines without
+  // end. Straight lines run on, as each record gives it a turn anyway.
+  bool pumpDue = true;
   while (x.Current != nullptr) {
-    pump.PumpEvents();
-    if (Eng().CancelRequested) break;
+    if (pumpDue) {
+      pump.PumpEvents();
+      if (Eng().CancelRequested) break;
+    }
     RunLine(*x.Current);
     if (x.Current == nullptr) break;
+    pumpDue = x.NoAdvance;
     if (x.NoAdvance) {
       x.NoAdvance = false;
     } else {
@@ -243,7 +257,16 @@ void RunMainWithText(std::string_view text) {
     return;
   }
   if (CompiledScript().Empty()) RaiseEngineError(kErrInternal, "SC-ASOE-NFSL", "Script not initialized");
-  ScriptTexts().OutData.assign(text);
+  // Appended after a clear, cheaper than the general assign, unless text lies in $OutData itself.
+  std::string& outData = ScriptTexts().OutData;
+  const std::less<const char*> before;
+  if (!text.empty() && !before(text.data(), outData.data()) &&
+      before(text.data(), outData.data() + outData.capacity())) {
+    outData.assign(text);
+  } else {
+    outData.clear();
+    outData.append(text);
+  }
   Execute(Cmd::Undetermined);
 }
 

@@ -16,6 +16,10 @@
 namespace gleaner {
 
 struct TCommandPlan;
+struct TLineRouteState;
+
+// How the executor runs a line after its first run (line_routes.h).
+enum class TLineRoute : std::uint8_t { Undecided, General, Parse, OutCsv };
 
 // Element kinds shared by the lexer and the compiled parameters.
 enum class ElemKind : char {
@@ -70,6 +74,10 @@ struct TScriptLine {
   // What the line's engine command read from its settings on its last run
   // (engine_commands.cpp), made on the first run of a command that keeps one.
   std::shared_ptr<TCommandPlan> Plan;
+
+  // --- Direct routes (line_routes.h): chosen after the line's first run ---
+  TLineRoute Route = TLineRoute::Undecided;
+  std::shared_ptr<TLineRouteState> RouteState;  // the settings a routed line keeps
 };
 
 // Chooses the element an Array parameter refers to, creating it with the

@@ -210,7 +210,8 @@ TEST_F(ParseTest, ErrorsNameTheCallingCommand) {
 
 // A call site's plan against reading every call afresh: the same results, the
 // same source after Cut and the same positions, whether the settings repeat
-// (the plan is used) or change from call to call (it is read again).
+// (the plan is used) or change from call to call (it is read again), and
+// whether the plan takes the short route (first and next find strings) or not.
 TEST_F(ParseTest, PlannedCallsAgreeWithFreshOnes) {
   const struct {
     const char *from, *to, *control;
@@ -218,13 +219,22 @@ TEST_F(ParseTest, PlannedCallsAgreeWithFreshOnes) {
       {"Name: ", ",", ""},        {", ", "@*;", ""},           {"age: ", "@*;", "IgnoreCase"},
       {"<*a", ">*;", "Include"},  {"2*, ", "", "Cut"},         {"-3", "", "Relaxed"},
       {"", ";", "Cut Relaxed Ign"}, {"3", "7", "Include Cut"}, {"X", "Y", "Relaxed IgnoreCase Cut"},
+      {"a", "@1*a", ""},          {"", "@*;", "Relaxed"},      {"Y", "a", "Include Relaxed"},
   };
-  const char* const sources[] = {"Name: Walker, Deborah; Age: 57; City: Vilnius", "name: a, b; AGE: 9;",
-                                 "aaa;bbb;a;", "x", "", "Xy, zY; age: 1, 2, 3; y"};
+  std::vector<std::string> sources = {"Name: Walker, Deborah; Age: 57; City: Vilnius", "name: a, b; AGE: 9;",
+                                      "aaa;bbb;a;", "x", "", "Xy, zY; age: 1, 2, 3; y", std::string(3000, 'a') + ";"};
+  // Pieces of the find strings in any order: missing, doubled, at either end, in either case.
+  const std::string_view pieces[] = {"a", "A", ";", ", ", "age: ", "Name: ", "x", "Y"};
+  std::mt19937 random(7);
+  for (int i = 0; i < 40; ++i) {
+    std::string text;
+    for (int n = random() % 6; n > 0; --n) text += pieces[random() % std::size(pieces)];
+    sources.push_back(text);
+  }
   TParsePlan shared;
   std::vector<TParsePlan> own(std::size(settings));
   for (int pass = 0; pass < 2; ++pass) {
-    for (const char* text : sources) {
+    for (const std::string& text : sources) {
       for (std::size_t i = 0; i < std::size(settings); ++i) {
         const auto& s = settings[i];
         const auto run = [&](TParsePlan* plan) { return ParseOutcome(text, s.from, s.to, s.control, plan); };

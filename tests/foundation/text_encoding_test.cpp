@@ -34,6 +34,25 @@ TEST(Utf8Scan, StrictValidationAcrossBlocks) {
   EXPECT_FALSE(ScansAsUtf8({"\xC3\xA9", "\xE9"}));
 }
 
+// ASCII is passed over by the word: every case above, at every offset within
+// ASCII and split at every byte, is judged as it is alone.
+TEST(Utf8Scan, TheSameJudgementAtEveryOffsetAndSplit) {
+  const std::pair<std::string_view, bool> cases[] = {
+      {"\xC3\xA9", true}, {"\xF0\x9F\x98\x80", true}, {"\xE9", false}, {"\xC3", false}, {"\x80", false}, {"", false}};
+  for (const auto& [bytes, utf8] : cases) {
+    for (std::size_t before = 0; before <= 17; ++before) {
+      for (const std::size_t after : {0, 1, 7, 8, 9, 16}) {
+        const std::string text = std::string(before, 'a') + std::string(bytes) + std::string(after, 'z');
+        for (std::size_t split = 0; split <= text.size(); ++split) {
+          const std::string_view whole = text;
+          EXPECT_EQ(ScansAsUtf8({whole.substr(0, split), whole.substr(split)}), utf8)
+              << ::testing::PrintToString(text) << " split at " << split;
+        }
+      }
+    }
+  }
+}
+
 TEST(Utf8Decoder, SequencesCutByABlockEndAreFinishedWithTheNext) {
   TUtf8Decoder decoder;
   std::string out;

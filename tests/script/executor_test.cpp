@@ -407,5 +407,92 @@ TEST_F(QuickPaths, CalcAndOutEndAgreeWithTheGeneralRoutines) {
   }
 }
 
+// Records for the Parse and OutCSV routes: delimiters missing, doubled, at
+// the start and the end, in either letter case, empty and long records.
+std::vector<std::string> RouteRecords() {
+  std::vector<std::string> records = {"Name: Byrne, Ade; Age: 39; City: Uppsala", "", ",", ";", "Name: ",
+                                      "name: x, y; AGE: 1;", "b;a", "a;b,A", std::string(5000, 'a') + ";b"};
+  const std::string_view pieces[] = {"a", "A", "b", ",", ";", ", ", "Name: ", "x", "\"", ""};
+  std::mt19937 random(21);
+  for (int i = 0; i < 60; ++i) {
+    std::string record;
+    for (int n = random() % 7; n > 0; --n) record += pieces[random() % std::size(pieces)];
+    records.push_back(record);
+  }
+  return records;
+}
+
+// A script with its settings put in for the marks {0}, {1} ...: as literals,
+// or first put in variables, which takes such lines the general way.
+std::string WithSettings(std::string script, const std::vector<std::string>& settings, bool literal) {
+  std::string assignments;
+  for (std::size_t i = 0; i < settings.size(); ++i) {
+    const std::string mark = "{" + std::to_string(i) + "}", name = "V" + std::to_string(i);
+    assignments += name + " = '" + settings[i] + "'\n";
+    for (std::size_t at; (at = script.find(mark)) != std::string::npos;)
+      script.replace(at, mark.size(), literal ? "'" + settings[i] + "'" : name);
+  }
+  return literal ? script : assignments + script;
+}
+
+// Parse lines with literal settings (the direct route after a line's first
+// run) against the same settings read from variables: the same results, the
+// same source after Cut, and errors with the same text at the same record.
+TEST_F(QuickPaths, ParseRouteAgreesWithTheGeneralPath) {
+  const std::vector<std::vector<std::string>> settings = {
+      {"Name: ", ","},       {", ", "@*;"},           {"", ";"},           {"a", ""},
+      {"A", "@*a", "IgnoreCase"}, {"b", "a"},         {"x", "y", "Relaxed"}, {"<*,", "@*,", "Include Cut"},
+      {"1", "3"},            {">*,", "@*;", "Cut"},   {";", "@*;", "Exclude Relaxed Cut"}, {"a"}};
+  const std::vector<std::string> records = RouteRecords();
+  for (const auto& parts : settings) {
+    std::string call;
+    for (std::size_t i = 0; i < parts.size(); ++i) call += " {" + std::to_string(i) + "}";
+    const std::string script = "S = $Data\nR = Parse S" + call + "\nOutEnd R '|' S\n";
+    const TRunResult routed = RunScript(WithSettings(script, parts, true), records);
+    EXPECT_EQ(routed, RunScript(WithSettings(script, parts, false), records)) << parts[0];
+    EXPECT_NE(routed.Output, "") << parts[0];
+  }
+}
+
+// OutCSV lines with a literal mode against the same mode read from a
+// variable, with a value from the record being built among them.
+TEST_F(QuickPaths, OutCsvRouteAgreesWithTheGeneralPath) {
+  const std::vector<std::vector<std::string>> modes = {
+      {"Quoted", "Unquoted"}, {"Unquoted...", ""}, {"-Quoted", "+Unquoted"}, {"Quoted...", "Unquoted"}, {"Stop", "Quoted"}};
+  const std::vector<std::string> records = RouteRecords();
+  const std::string script =
+      "OutCSV '' 'Init'\nOutCSV $Data {0}\nOutCSV $Data[2 4] {1}\nOutCSV $OutCSVRec {1}\nOutCSV '' 'Done'\n";
+  for (const auto& pair : modes) {
+    const TRunResult routed = RunScript(WithSettings(script, pair, true), records);
+    EXPECT_EQ(routed, RunScript(WithSettings(script, pair, false), records)) << pair[0] << " " << pair[1];
+    EXPECT_NE(routed.Output, "") << pair[0];
+  }
+}
+
+// $BytesOutCount is brought up to date on every write only for a script that
+// names it (a script that does not ran just before each).
+TEST_F(ScriptRun, BytesOutCountFollowsEveryWriteForAScriptThatNamesIt) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Output 'ab'\nOutEnd $BytesOutCount\n", "ab2\r\nab7\r\n"},
+      {"If $BytesOutCount #> '2' Output 'big'\nOutEnd 'x'\n", "x\r\nbigx\r\n"},
+      {"A($BytesOutCount) = 'y'\nOutEnd A(0) A(7)\n", "y[ND]\r\nyy\r\n"},
+  };
+  for (const auto& [script, output] : cases) {
+    Run("OutEnd 'not named'\n");
+    EXPECT_EQ(Run(script), output) << script;
+  }
+}
+
+// Straight lines no longer give the interface a turn each; a loop still does,
+// so Cancel ends a record that never finishes.
+TEST_F(ScriptRun, CancelEndsAnEndlessLoop) {
+  ports_.pump.onPump = [](int calls) {
+    if (calls == 1000) Eng().CancelRequested = true;
+  };
+  EXPECT_EQ(RunError("OutEnd $Data\nBegin\nI = 'x'\nAgain\n", "a\nb\n"),
+            "Processing cancelled\r\n\r\nOutput may be incomplete");
+  EXPECT_EQ(testing::ReadFile(Home("Out.txt")), "a\r\n");
+}
+
 }  // namespace
 }  // namespace gleaner
