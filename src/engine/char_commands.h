@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "commands/command_table.h"
+#include "engine/option_memo.h"
 
 namespace gleaner {
 
@@ -22,8 +23,10 @@ void Change(std::string& variable, std::string_view find, std::string_view repla
 // caseOption is one of "HardCaps Uppercase Lowercase Capitalize NoChange"
 // (the run's text model's case rules). Example: ChangeCase("jean-luc 3rd",
 // "Cap") gives "Jean-Luc 3Rd". ChangeCaseInto writes into result's own
-// storage; value must not lie in result.
-void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption = "Uppercase");
+// storage; value may be result's own text or lie in it. A memo, when given,
+// keeps the option word read (engine/option_memo.h).
+void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption = "Uppercase",
+                    TOptionMemo* memo = nullptr);
 std::string ChangeCase(std::string_view value, std::string_view caseOption = "Uppercase");
 
 // Keeps only the characters the keep specification selects: its first

@@ -71,8 +71,8 @@ std::size_t TLuKeys::SlotOf(std::string_view key) const {
     const std::uint32_t held = slots_[slot];
     if (held == 0) return slot;
     if (tags_[slot] != lastTag_) continue;
-    FoldLookupKey(EntryAt(held - 1).Key, other_);
-    if (other_ == scratch_) return slot;
+    // Equal folded keys, without folding the entry's key into a copy.
+    if (TextSameFolded(EntryAt(held - 1).Key, key)) return slot;
   }
 }
 

@@ -36,6 +36,8 @@ struct TCommandPlan {
   std::string Result;  // the command's result before it is stored
   bool CalcReady = false;
   char CalcOperation = 0;  // the literal operation QuickCalc takes, or 0
+  TLookupPlan Lookup;
+  TOptionMemo CaseOption;  // ChangeCase
 };
 
 namespace {
@@ -175,12 +177,21 @@ void AssignCommand(TScriptLine& line) {
   SetTarget(line, value);
 }
 
-// The case change is written where the result is stored, without a copy on the way.
+// The case change is written straight into the target, without a copy on
+// the way: the routine reads its parameters before it writes.
 void ChangeCaseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
-  std::string& result = ResultPlace(line, plan);
-  ChangeCaseInto(result, Arg(line, 1), Arg(line, 2, "Uppercase"));
-  if (&result == &plan.Result) SetTarget(line, result);
+  ChangeCaseInto(*line.Target->Value->ValueRef, Arg(line, 1), Arg(line, 2, "Uppercase"), &plan.CaseOption);
+}
+
+// Lookup reads every parameter before it writes the target, so none is
+// detached from it.
+void LookupCommand(TScriptLine& line) {
+  TLookupPlan& plan = PlanOf(line).Lookup;
+  const std::string_view options = Arg(line, 3, "MatchCase");
+  const std::string_view shortName = Arg(line, 2);
+  const std::string_view key = Arg(line, 1);
+  SetSuccess(Lookup(*line.Target->Value->ValueRef, key, shortName, options, &plan));
 }
 
 void ScanPosnCommand(TScriptLine& line) {
@@ -222,10 +233,7 @@ const std::array kCommands = {
     TEngineCommand{Cmd::Len, 0, [](TScriptLine& l) { SetTarget(l, Len(JoinArgs(l))); }},
     TEngineCommand{Cmd::LogMsg, 0, [](TScriptLine& l) { LogMsg(JoinArgs(l)); }},
     TEngineCommand{Cmd::LogMsgLF, 0, [](TScriptLine&) { LogMsgLF(); }},
-    TEngineCommand{Cmd::Lookup, 3,
-                   [](TScriptLine& l) {
-                     SetSuccess(OnVariable(*l.Target->Value->ValueRef, Lookup, Arg(l, 1), Arg(l, 2), Arg(l, 3, "MatchCase")));
-                   }},
+    TEngineCommand{Cmd::Lookup, 3, LookupCommand},
     TEngineCommand{Cmd::LookupFile, 4,
                    [](TScriptLine& l) { LookupFile(Arg(l, 1), Arg(l, 2), Arg(l, 3, "1"), Arg(l, 4, "2")); }},
     TEngineCommand{Cmd::MassChange, 3,
