@@ -198,10 +198,10 @@ void TrimUtf8(std::string& variable, std::string_view removeList) {
 
 }  // namespace
 
-void Change(std::string& variable, std::string_view find, std::string_view replacement,
-            std::string_view passMode) {
+void Change(std::string& variable, std::string_view find, std::string_view replacement, std::string_view passMode,
+            TOptionMemo* memo) {
   ClaimCommand(Cmd::Change);
-  const char mode = SingleOption(passMode, "MO", "MultiPass OnePass");
+  const char mode = SingleOptionMemo(memo, passMode, "MO", "MultiPass OnePass");
   try {
     ReplaceAll(variable, find, replacement, mode);
   } catch (const ETextTooLong&) {

@@ -18,7 +18,7 @@ namespace gleaner {
 // inside the replacement. Example: Change(v = "xxxx", "xx", "x") gives "x".
 // A multi-pass change that would grow past 2,048,000 characters is an error.
 void Change(std::string& variable, std::string_view find, std::string_view replacement,
-            std::string_view passMode = "MultiPass");
+            std::string_view passMode = "MultiPass", TOptionMemo* memo = nullptr);
 
 // caseOption is one of "HardCaps Uppercase Lowercase Capitalize NoChange"
 // (the run's text model's case rules). Example: ChangeCase("jean-luc 3rd",

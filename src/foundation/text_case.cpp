@@ -53,18 +53,21 @@ std::uint64_t FlipAsciiLetters(std::uint64_t bytes, unsigned char first) {
   return bytes ^ (((fromFirst & ~pastLast) & (kEveryByte * 0x80u)) >> 2);
 }
 
-// Maps every character of text in place: ASCII by table (eight bytes at a
-// time while they are all ASCII), other valid characters by map; invalid
-// bytes stay. first is the first letter the table changes.
+// Maps every character of text in place: ASCII as the table does (eight
+// bytes at a time while they are all ASCII), other valid characters by map;
+// invalid bytes stay. first is the first letter the table changes.
 void MapUtf8(std::string& text, const AsciiTable& ascii, unsigned char first, CodeMap map) {
   auto* p = reinterpret_cast<unsigned char*>(text.data());
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size;) {
+    // Up to eight bytes (a short tail padded with zeros, which no table changes).
+    const std::size_t chunk = std::min<std::size_t>(8, size - i);
     std::uint64_t bytes = 0;
-    if (size - i >= 8 && (std::memcpy(&bytes, p + i, 8), (bytes & kEveryByte * 0x80u) == 0)) {
+    std::memcpy(&bytes, p + i, chunk);
+    if ((bytes & kEveryByte * 0x80u) == 0) {
       bytes = FlipAsciiLetters(bytes, first);
-      std::memcpy(p + i, &bytes, 8);
-      i += 8;
+      std::memcpy(p + i, &bytes, chunk);
+      i += chunk;
       continue;
     }
     if (p[i] < 0x80) {

@@ -37,7 +37,7 @@ struct TCommandPlan {
   bool CalcReady = false;
   char CalcOperation = 0;  // the literal operation QuickCalc takes, or 0
   TLookupPlan Lookup;
-  TOptionMemo CaseOption;  // ChangeCase
+  TOptionMemo Option;  // the option word of ChangeCase or Change
 };
 
 namespace {
@@ -65,6 +65,13 @@ template <typename Op, typename... Args>
 auto OnVariable(std::string& var, Op op, Args... args) {
   TDetached detach(var);
   return op(var, detach(args)...);
+}
+
+// The same for an operation that also takes the line's memo of its option word.
+template <typename Op, typename... Args>
+auto OnVariableWithMemo(std::string& var, TOptionMemo& memo, Op op, Args... args) {
+  TDetached detach(var);
+  return op(var, detach(args)..., &memo);
 }
 
 void Odb(TScriptLine& line) {
@@ -181,7 +188,9 @@ void AssignCommand(TScriptLine& line) {
 // the way: the routine reads its parameters before it writes.
 void ChangeCaseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
-  ChangeCaseInto(*line.Target->Value->ValueRef, Arg(line, 1), Arg(line, 2, "Uppercase"), &plan.CaseOption);
+  const std::string_view option = Arg(line, 2, "Uppercase");
+  const std::string_view value = Arg(line, 1);
+  ChangeCaseInto(*line.Target->Value->ValueRef, value, option, &plan.Option);
 }
 
 // Lookup reads every parameter before it writes the target, so none is
@@ -216,7 +225,10 @@ const std::array kCommands = {
     TEngineCommand{Cmd::CalcReal, 4,
                    [](TScriptLine& l) { SetTarget(l, CalcReal(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, "2"))); }},
     TEngineCommand{Cmd::Change, 0,
-                   [](TScriptLine& l) { OnVariable(VarArg(l, 1), Change, Arg(l, 2), Arg(l, 3), Arg(l, 4, "MultiPass")); }},
+                   [](TScriptLine& l) {
+                     OnVariableWithMemo(VarArg(l, 1), PlanOf(l).Option, Change, Arg(l, 2), Arg(l, 3),
+                                        Arg(l, 4, "MultiPass"));
+                   }},
     TEngineCommand{Cmd::ChangeCase, 2, ChangeCaseCommand},
     TEngineCommand{Cmd::Cols, 3, [](TScriptLine& l) { SetTarget(l, Cols(Arg(l, 1), Arg(l, 2), Arg(l, 3, Arg(l, 2)))); }},
     TEngineCommand{Cmd::Dec, 0, [](TScriptLine& l) { OnVariable(VarArg(l, 1), Dec, Arg(l, 2, "1")); }},
