@@ -175,10 +175,30 @@ void WriteValuesCommand(TScriptLine& line) {
   Write(std::span<const std::string_view>(values.data(), count));
 }
 
+// Several values are joined straight into the target when none of them is
+// read from it or stepped (reading a stepped value may raise an error, which
+// must come at the same point of the join); with their total length checked
+// first, the target is left as it was when the join is too long.
+bool JoinIntoTarget(TScriptLine& line) {
+  std::string& target = *line.Target->Value->ValueRef;
+  std::size_t total = 0;
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
+    if (p->Step != 0 || p->Value->ValueRef == &target) return false;
+    total += ParameterValue(*p).size();
+  }
+  if (total > kMaxValueLength) return false;
+  target.clear();
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) target.append(ParameterValue(*p));
+  return true;
+}
+
 // One value is stored straight from where it lives, without the join
 // buffer on the way; assign copes with a value that is part of the target.
 void AssignCommand(TScriptLine& line) {
-  if (line.ParmCount != 1) return SetTarget(line, JoinArgs(line));
+  if (line.ParmCount != 1) {
+    if (!JoinIntoTarget(line)) SetTarget(line, JoinArgs(line));
+    return;
+  }
   const std::string_view value = ParameterValue(*line.FirstParm);
   CheckValueLength(value.size(), line.Command);
   SetTarget(line, value);

@@ -486,6 +486,21 @@ TEST_F(QuickPaths, LookupAndCaseLinesAgreeWithTheRoutines) {
   }
 }
 
+// Assignments of several values are joined straight into the target unless
+// a value is the target itself or stepped; each gives the join of its values.
+TEST_F(QuickPaths, AssignmentsOfSeveralValuesGiveTheirJoin) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"X = A ';' B", "a;bb"},      {"X = X ';' A", "old;a"},       {"X = A X[1 2] B[2]", "aolb"},
+      {"X = A N+ N", "a109"},       {"X = N- X", "8old"},           {"X = $Data A $Data", "r1ar1"},
+      {"$Data = $Data A", "r1a"},   {"X = ''", ""},                 {"X = A[2 3] '' B", "bb"}};
+  for (const auto& [line, joined] : cases) {
+    const std::string script = "A = 'a'\nB = 'bb'\nX = 'old'\nN = '9'\n" + line + "\nOutEnd X $Data\n";
+    const std::string target = line.substr(0, line.find(' '));
+    const std::string expected = target == "X" ? joined + "r1" : "old" + joined;
+    EXPECT_EQ(Run(script, "r1\r\n"), expected + "\r\n") << line;
+  }
+}
+
 // If lines of every kind of comparator on values beyond ASCII, in both text
 // models and both case rules, against the comparison routine.
 TEST_F(QuickPaths, EveryComparatorAgreesWithTheComparisonInBothTextModels) {
