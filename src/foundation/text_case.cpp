@@ -60,15 +60,18 @@ void MapUtf8(std::string& text, const AsciiTable& ascii, unsigned char first, Co
   auto* p = reinterpret_cast<unsigned char*>(text.data());
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size;) {
-    // Up to eight bytes (a short tail padded with zeros, which no table changes).
-    const std::size_t chunk = std::min<std::size_t>(8, size - i);
-    std::uint64_t bytes = 0;
-    std::memcpy(&bytes, p + i, chunk);
-    if ((bytes & kEveryByte * 0x80u) == 0) {
-      bytes = FlipAsciiLetters(bytes, first);
-      std::memcpy(p + i, &bytes, chunk);
-      i += chunk;
-      continue;
+    // Eight bytes; a tail shorter than that is taken with bytes before it,
+    // already mapped, which map to themselves.
+    if (size >= 8) {
+      const std::size_t at = std::min(i, size - 8);
+      std::uint64_t bytes = 0;
+      std::memcpy(&bytes, p + at, 8);
+      if ((bytes & kEveryByte * 0x80u) == 0) {
+        bytes = FlipAsciiLetters(bytes, first);
+        std::memcpy(p + at, &bytes, 8);
+        i = at + 8;
+        continue;
+      }
     }
     if (p[i] < 0x80) {
       p[i] = ascii[p[i]];
