@@ -115,26 +115,44 @@ void OutCsvCommand(TScriptLine& line) {
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
 }
 
-// Where a command builds the result it stores: straight in the target when
-// no parameter of the line reads the target's text, else in the plan's
-// buffer, copied to the target afterwards.
-std::string& ResultPlace(TScriptLine& line, TCommandPlan& plan) {
+// The first parameters of a line and whether any parameter reads the
+// target's text, found in one walk of the list.
+struct TParmsRead {
+  std::array<TParm*, 4> At{};  // parameters 1 to 4, null past the last
+  bool ReadsTarget = false;
+};
+
+TParmsRead ReadParms(TScriptLine& line) {
+  TParmsRead read;
   const std::string* target = line.Target->Value->ValueRef;
+  std::size_t n = 0;
   for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
-    if (p->Value->ValueRef == target) return plan.Result;
+    read.ReadsTarget = read.ReadsTarget || p->Value->ValueRef == target;
+    if (n < read.At.size()) read.At[n++] = p;
   }
-  return *line.Target->Value->ValueRef;
+  return read;
 }
 
-// The routine writes its result only once it has read everything else.
+// The result is built straight in the target when no parameter of the line
+// reads the target's text, else in the plan's buffer, copied to the target
+// afterwards; the routine writes its result only once it has read
+// everything else. The parameters are read last to first, as the general
+// call always read them.
 void ParseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
   if (!plan.Parse.Ready) plan.Parse.FixedTexts = FixedFrom(line, 2);
-  std::string& source = VarArg(line, 1);
-  std::string& result = ResultPlace(line, plan);
+  const TParmsRead parms = ReadParms(line);
+  if (parms.At[1] == nullptr) {  // raises the error of a missing parameter
+    VarArg(line, 1);
+    Arg(line, 2);
+  }
+  std::string& source = *parms.At[0]->Value->ValueRef;
+  std::string& result = parms.ReadsTarget ? plan.Result : *line.Target->Value->ValueRef;
   TDetached detach(source);
-  ParseRoutine(source, detach(Arg(line, 2)), detach(Arg(line, 3, {})), result,
-               detach(Arg(line, 4, kParseDefaultControl)), &plan.Parse);
+  const std::string_view control = detach(parms.At[3] != nullptr ? ParameterValue(*parms.At[3]) : kParseDefaultControl);
+  const std::string_view end = detach(parms.At[2] != nullptr ? ParameterValue(*parms.At[2]) : std::string_view());
+  const std::string_view start = detach(ParameterValue(*parms.At[1]));
+  ParseRoutine(source, start, end, result, control, &plan.Parse);
   if (&result == &plan.Result) SetTarget(line, result);
 }
 
