@@ -179,7 +179,9 @@ void CalcCommand(TScriptLine& line) {
 template <void (*Write)(std::span<const std::string_view>)>
 void WriteValuesCommand(TScriptLine& line) {
   constexpr int kRoom = 24;
-  std::array<std::string_view, kRoom> values;
+  // Kept from call to call: an array of the line's own would be cleared on
+  // every call. Nothing the writer does runs another script line.
+  static std::array<std::string_view, kRoom> values;
   std::size_t count = 0;
   std::size_t total = 0;
   for (TParm* p = line.FirstParm; p != nullptr && count < kRoom; p = p->Next) {
