@@ -266,12 +266,6 @@ bool CompareOther(int code, std::string_view first, std::string_view second) {
 
 }  // namespace
 
-std::string NormalisedComparator(std::string_view word) {
-  std::string out;
-  NormaliseComparatorInto(word, out);
-  return out;
-}
-
 void NormaliseComparatorInto(std::string_view word, std::string& out) {
   out.clear();
   for (char c : word) {

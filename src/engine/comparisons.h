@@ -27,8 +27,8 @@ bool CompareByCode(int code, std::string_view first, std::string_view comparator
 
 // The code of a comparator word (blanks removed, a-z upper-cased), or -1.
 int ComparatorCode(std::string_view comparator);
-// The form the comparator table holds a word in: blanks removed, a-z upper-cased.
-std::string NormalisedComparator(std::string_view word);
+// The form the comparator table holds a word in (blanks removed, a-z
+// upper-cased), into out's own storage.
 void NormaliseComparatorInto(std::string_view word, std::string& out);
 
 // The Que command: "Y" when Compare holds, else "N". The executor passes its
