@@ -198,10 +198,10 @@ void TrimUtf8(std::string& variable, std::string_view removeList) {
 
 }  // namespace
 
-void Change(std::string& variable, std::string_view find, std::string_view replacement,
-            std::string_view passMode) {
+void Change(std::string& variable, std::string_view find, std::string_view replacement, std::string_view passMode,
+            TOptionMemo* memo) {
   ClaimCommand(Cmd::Change);
-  const char mode = SingleOption(passMode, "MO", "MultiPass OnePass");
+  const char mode = SingleOptionMemo(memo, passMode, "MO", "MultiPass OnePass");
   try {
     ReplaceAll(variable, find, replacement, mode);
   } catch (const ETextTooLong&) {
@@ -212,12 +212,15 @@ void Change(std::string& variable, std::string_view find, std::string_view repla
   }
 }
 
-void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption) {
+void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption, TOptionMemo* memo) {
   ClaimCommand(Cmd::ChangeCase);
   if (caseOption.empty())
     RaiseCommandError(kErrIncorrectParameter, "Option list is empty", {value, caseOption});
-  const char mode = SingleOption(caseOption, "HULCN", "HardCaps Uppercase Lowercase Capitalize NoChange");
-  result.assign(value);
+  const char mode =
+      SingleOptionMemo(memo, caseOption, "HULCN", "HardCaps Uppercase Lowercase Capitalize NoChange");
+  // From here on the parameters are not read again, so result may be the
+  // very text of value (assign copes with a value inside result).
+  if (value.data() != result.data() || value.size() != result.size()) result.assign(value);
   switch (mode) {
     case 'H':
       TextLowerInPlace(result);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "commands/command_table.h"
+#include "engine/option_memo.h"
 
 namespace gleaner {
 
@@ -17,13 +18,15 @@ namespace gleaner {
 // inside the replacement. Example: Change(v = "xxxx", "xx", "x") gives "x".
 // A multi-pass change that would grow past 2,048,000 characters is an error.
 void Change(std::string& variable, std::string_view find, std::string_view replacement,
-            std::string_view passMode = "MultiPass");
+            std::string_view passMode = "MultiPass", TOptionMemo* memo = nullptr);
 
 // caseOption is one of "HardCaps Uppercase Lowercase Capitalize NoChange"
 // (the run's text model's case rules). Example: ChangeCase("jean-luc 3rd",
 // "Cap") gives "Jean-Luc 3Rd". ChangeCaseInto writes into result's own
-// storage; value must not lie in result.
-void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption = "Uppercase");
+// storage; value may be result's own text or lie in it. A memo, when given,
+// keeps the option word read (engine/option_memo.h).
+void ChangeCaseInto(std::string& result, std::string_view value, std::string_view caseOption = "Uppercase",
+                    TOptionMemo* memo = nullptr);
 std::string ChangeCase(std::string_view value, std::string_view caseOption = "Uppercase");
 
 // Keeps only the characters the keep specification selects: its first

@@ -61,14 +61,12 @@ bool IsCaseSensitive(int code) {
          code == kComprises;
 }
 
-// Blanks removed, a-z upper-cased.
-std::string NormalisedWord(std::string_view word) {
-  std::string out;
-  for (char c : word) {
-    if (c == ' ') continue;
-    out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-  return out;
+// Whether the case control says IgnoreCase; the two words the executor
+// keeps are known without reading them as option words.
+bool IgnoringCase(std::string_view caseControl) {
+  if (caseControl == "IgnoreCase") return true;
+  if (caseControl == "MatchCase") return false;
+  return SingleOption(caseControl, "GM", "IgnoreCase MatchCase") == 'G';
 }
 
 // --- text order -------------------------------------------------------------
@@ -268,22 +266,41 @@ bool CompareOther(int code, std::string_view first, std::string_view second) {
 
 }  // namespace
 
+void NormaliseComparatorInto(std::string_view word, std::string& out) {
+  out.clear();
+  for (char c : word) {
+    if (c == ' ') continue;
+    out += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+}
+
+int ComparatorCode(std::string_view comparator) {
+  thread_local std::string word;  // kept from call to call
+  NormaliseComparatorInto(comparator, word);
+  const TComparisons* entry = FindComparator(word);
+  return entry != nullptr ? entry->Code : -1;
+}
+
 bool Compare(std::string_view first, std::string_view comparator, std::string_view second,
              std::string_view caseControl) {
+  return CompareByCode(ComparatorCode(comparator), first, comparator, second, caseControl);
+}
+
+bool CompareByCode(int code, std::string_view first, std::string_view comparator, std::string_view second,
+                   std::string_view caseControl) {
   if (!Eng().InternalCall) Eng().CurrentCommand = Cmd::Que;
   const Values values{first, comparator, second};
-  const TComparisons* entry = FindComparator(NormalisedWord(comparator));
-  if (entry == nullptr)
-    RaiseComparisonError(kErrIncorrectParameter, "Unrecognized comparison (check parm2)", values);
-  std::string upperFirst, upperSecond;
-  if (IsCaseSensitive(entry->Code) && SingleOption(caseControl, "GM", "IgnoreCase MatchCase") == 'G') {
+  if (code < 0) RaiseComparisonError(kErrIncorrectParameter, "Unrecognized comparison (check parm2)", values);
+  if (IsCaseSensitive(code) && IgnoringCase(caseControl)) {
+    // Kept from call to call; nothing here calls back into a comparison.
+    thread_local std::string upperFirst, upperSecond;
     TextFoldInto(first, upperFirst);
     TextFoldInto(second, upperSecond);
     first = upperFirst;
     second = upperSecond;
   }
-  if (entry->Code < kRelationalCodes) return CompareRelational(entry->Code, first, second, values);
-  return CompareOther(entry->Code, first, second);
+  if (code < kRelationalCodes) return CompareRelational(code, first, second, values);
+  return CompareOther(code, first, second);
 }
 
 std::string Que(std::string_view first, std::string_view comparator, std::string_view second,

@@ -18,6 +18,19 @@ namespace gleaner {
 bool Compare(std::string_view first, std::string_view comparator, std::string_view second,
              std::string_view caseControl);
 
+// Compare for the code of a comparator word already looked up (see
+// ComparatorCode; -1 raises the error of a word not recognised), so that a
+// script line reads its comparator once. comparator is the word as written,
+// for the messages.
+bool CompareByCode(int code, std::string_view first, std::string_view comparator, std::string_view second,
+                   std::string_view caseControl);
+
+// The code of a comparator word (blanks removed, a-z upper-cased), or -1.
+int ComparatorCode(std::string_view comparator);
+// The form the comparator table holds a word in (blanks removed, a-z
+// upper-cased), into out's own storage.
+void NormaliseComparatorInto(std::string_view word, std::string& out);
+
 // The Que command: "Y" when Compare holds, else "N". The executor passes its
 // current CompareCtrl when the fourth parameter is absent.
 std::string Que(std::string_view first, std::string_view comparator, std::string_view second,

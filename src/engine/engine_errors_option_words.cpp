@@ -49,15 +49,33 @@ struct TCachedSetting {
   std::string result;
 };
 
-constexpr std::size_t kCacheSize = 32;
+constexpr std::size_t kCacheSize = 64;
+constexpr std::size_t kWays = 4;  // slots a setting may take, so that a few in turn never push each other out
 
-// The slot is chosen by the setting's bytes and the word list's address (the
-// callers' lists are constants), which is cheap; the slot's texts decide.
-TCachedSetting& CacheSlot(std::string_view setting, std::string_view words) {
-  static TCachedSetting cache[kCacheSize];
+TCachedSetting gCache[kCacheSize];
+
+// The first of the setting's slots is chosen by its bytes and the word
+// list's address (the callers' lists are constants), which is cheap; the
+// slots' texts decide.
+std::size_t FirstSlot(std::string_view setting, std::string_view words) {
   std::size_t h = reinterpret_cast<std::uintptr_t>(words.data()) / 8 + words.size();
   for (const char c : setting) h = h * 131 + static_cast<unsigned char>(c);
-  return cache[h % kCacheSize];
+  return (h % (kCacheSize / kWays)) * kWays;
+}
+
+const TCachedSetting* FindCached(std::size_t first, std::string_view setting, std::string_view letters,
+                                 std::string_view words) {
+  for (std::size_t i = first; i < first + kWays; ++i) {
+    const TCachedSetting& slot = gCache[i];
+    if (slot.setting == setting && slot.words == words && slot.letters == letters) return &slot;
+  }
+  return nullptr;
+}
+
+// The slot a new setting goes to: the ways are filled in turn.
+TCachedSetting& VictimSlot(std::size_t first) {
+  static std::size_t turn = 0;
+  return gCache[first + turn++ % kWays];
 }
 
 std::string ReadOptionLetters(std::string_view setting, std::string_view letters, std::string_view words);
@@ -66,9 +84,10 @@ std::string ReadOptionLetters(std::string_view setting, std::string_view letters
 
 std::string OptionLetters(std::string_view setting, std::string_view letters, std::string_view words) {
   if (setting.empty()) return {};
-  TCachedSetting& slot = CacheSlot(setting, words);
-  if (slot.setting == setting && slot.words == words && slot.letters == letters) return slot.result;
+  const std::size_t first = FirstSlot(setting, words);
+  if (const TCachedSetting* cached = FindCached(first, setting, letters, words)) return cached->result;
   std::string result = ReadOptionLetters(setting, letters, words);
+  TCachedSetting& slot = VictimSlot(first);
   slot.setting.assign(setting);
   slot.letters.assign(letters);
   slot.words.assign(words);

@@ -27,6 +27,10 @@ namespace {
 using TLookupFiles = std::map<std::string, TLuKeys, AnsiCaselessLess>;
 
 std::unique_ptr<TLookupFiles> gLookupFiles;  // absent until the first LookupFile
+// Changes whenever the registry is made or freed, so a plan can tell that
+// the table it found is still there (a loaded table never moves or goes
+// while its registry lives).
+std::uint64_t gRegistryNumber = 0;
 
 // The four LookupFile parameters as given, listed in every error of the load.
 struct TLoadParms {
@@ -147,6 +151,16 @@ std::string CheckLoad(std::int32_t keyField, std::int32_t dataField, const TLoad
   return located;
 }
 
+// The table loaded as shortName, or null; through the plan when there is one.
+const TLuKeys* PlannedTable(TLookupPlan* plan, std::string_view shortName) {
+  if (plan == nullptr) return shortName.empty() ? nullptr : FindLookupFile(shortName);
+  if (plan->Keys != nullptr && plan->Registry == gRegistryNumber && shortName == plan->ShortName) return plan->Keys;
+  plan->Keys = shortName.empty() ? nullptr : FindLookupFile(shortName);
+  plan->ShortName.assign(shortName);
+  plan->Registry = gRegistryNumber;
+  return plan->Keys;
+}
+
 }  // namespace
 
 bool AnsiCaselessLess::operator()(std::string_view a, std::string_view b) const {
@@ -166,7 +180,10 @@ void LookupFile(std::string_view shortName, std::string_view fileName, std::stri
   const std::int32_t dataNumber = IntParam(dataField);
   const TLoadParms p{shortName, fileName, keyField, dataField};
   const std::string located = CheckLoad(keyNumber, dataNumber, p);
-  if (!gLookupFiles) gLookupFiles = std::make_unique<TLookupFiles>();
+  if (!gLookupFiles) {
+    gLookupFiles = std::make_unique<TLookupFiles>();
+    ++gRegistryNumber;
+  }
   if (gLookupFiles->contains(shortName)) return;
   TLuKeys& keys = gLookupFiles->emplace(std::string(shortName), TLuKeys{}).first->second;
   FlushOutput();
@@ -178,10 +195,14 @@ void LookupFile(std::string_view shortName, std::string_view fileName, std::stri
   AddLines(text, keyNumber, dataNumber, located, keys, p);
 }
 
-bool Lookup(std::string& result, std::string_view key, std::string_view shortName, std::string_view options) {
+bool Lookup(std::string& result, std::string_view key, std::string_view shortName, std::string_view options,
+            TLookupPlan* plan) {
   Eng().CurrentCommand = Cmd::Lookup;
-  const char option = SingleOption(options, "GM", "IgnoreCase MatchCase");
-  const TLuKeys& keys = RequireLookupFile(shortName, {VariableBeingSet, key, shortName, options});
+  const char option =
+      SingleOptionMemo(plan != nullptr ? &plan->Option : nullptr, options, "GM", "IgnoreCase MatchCase");
+  const TLuKeys* table = PlannedTable(plan, shortName);
+  // The error's parameter list is built only when there is an error.
+  const TLuKeys& keys = table != nullptr ? *table : RequireLookupFile(shortName, {VariableBeingSet, key, shortName, options});
   // Found before result changes: the executor may hand the same variable as
   // result and key.
   const std::optional<std::string_view> found = key.empty()     ? std::nullopt
@@ -214,6 +235,9 @@ const TLuKeys& RequireLookupFile(std::string_view shortName, std::initializer_li
   return *keys;
 }
 
-void FreeLookupFiles() { gLookupFiles.reset(); }
+void FreeLookupFiles() {
+  gLookupFiles.reset();
+  ++gRegistryNumber;
+}
 
 }  // namespace gleaner

@@ -13,6 +13,7 @@
 
 #include "engine/engine_errors.h"
 #include "engine/lookup_table.h"
+#include "engine/option_memo.h"
 
 namespace gleaner {
 
@@ -30,10 +31,22 @@ struct AnsiCaselessLess {
 void LookupFile(std::string_view shortName, std::string_view fileName, std::string_view keyField,
                 std::string_view dataField);
 
+// What a script line's Lookup keeps from run to run: the letter of its
+// option word and the table its short name found last (until the registry
+// is freed).
+struct TLookupPlan {
+  TOptionMemo Option;
+  std::string ShortName;  // byte for byte the name Keys was found under
+  const TLuKeys* Keys = nullptr;
+  std::uint64_t Registry = 0;  // the registry Keys belongs to
+};
+
 // The command Lookup: result := the data of key in the file loaded as
 // shortName; options is "IgnoreCase" or "MatchCase". Returns whether the key
-// was found; a missing key leaves result empty and is not an error.
-bool Lookup(std::string& result, std::string_view key, std::string_view shortName, std::string_view options);
+// was found; a missing key leaves result empty and is not an error. A plan,
+// when given, spares reading the same option word and short name again.
+bool Lookup(std::string& result, std::string_view key, std::string_view shortName, std::string_view options,
+            TLookupPlan* plan = nullptr);
 
 // The keys loaded under shortName, or null when none are (registry absent).
 const TLuKeys* FindLookupFile(std::string_view shortName);

@@ -1,9 +1,11 @@
 // Lookup tables. An entry is varint(key length), key, varint(data length),
 // data. The hash table is open addressing with linear probing over a power
 // of two of slots, grown at four fifths full; a slot holds the entry's
-// offset + 1, and a byte of the key's hash beside it. Keys are found by their folded form, so a case-blind lookup
-// folds the key once into a reused buffer and hashes it; a match-case lookup
-// takes the one entry with the same folded key and compares the bytes.
+// offset + 1, and a byte of the key's hash beside it. Keys are found by
+// their folded form: a case-blind lookup hashes the key's folded bytes (an
+// ASCII key as it is read, any other folded into a reused buffer) and
+// compares keys case-blind; a match-case lookup takes the one entry with the
+// same folded key and compares the bytes.
 #include "engine/lookup_table.h"
 
 #include <algorithm>
@@ -37,14 +39,22 @@ std::size_t GetVarint(const char*& at) {
   }
 }
 
-// 64-bit FNV-1a over the bytes, then a final mix so the low bits (the slot
-// mask) depend on every byte.
-std::uint64_t Hash(std::string_view bytes) {
-  std::uint64_t h = 0xcbf29ce484222325u;
-  for (const char c : bytes) h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+constexpr std::uint64_t kHashStart = 0xcbf29ce484222325u;
+
+// 64-bit FNV-1a, one byte at a time.
+std::uint64_t HashByte(std::uint64_t h, unsigned char c) { return (h ^ c) * 0x100000001b3u; }
+
+// A final mix so the low bits (the slot mask) depend on every byte.
+std::uint64_t Mixed(std::uint64_t h) {
   h ^= h >> 32;
   h *= 0xd6e8feb86659fd93u;
   return h ^ (h >> 32);
+}
+
+std::uint64_t Hash(std::string_view bytes) {
+  std::uint64_t h = kHashStart;
+  for (const char c : bytes) h = HashByte(h, static_cast<unsigned char>(c));
+  return Mixed(h);
 }
 
 }  // namespace
@@ -63,17 +73,31 @@ TLuEntry TLuKeys::EntryAt(std::uint32_t offset) const {
 // The tags spare most probes a visit to the entry, which lies anywhere in
 // the block: only an entry whose tag matches is read and compared.
 std::size_t TLuKeys::SlotOf(std::string_view key) const {
-  FoldLookupKey(key, scratch_);
-  const std::uint64_t hash = Hash(scratch_);
+  const std::uint64_t hash = FoldedHash(key);
   lastTag_ = static_cast<std::uint8_t>(hash >> 56);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const std::uint32_t held = slots_[slot];
     if (held == 0) return slot;
     if (tags_[slot] != lastTag_) continue;
-    FoldLookupKey(EntryAt(held - 1).Key, other_);
-    if (other_ == scratch_) return slot;
+    // Equal folded keys, without folding the entry's key into a copy.
+    if (TextSameFolded(EntryAt(held - 1).Key, key)) return slot;
   }
+}
+
+// Both text models fold ASCII letters alone to their upper case, so an
+// ASCII key is folded as it is hashed; any other is folded whole first.
+std::uint64_t TLuKeys::FoldedHash(std::string_view key) const {
+  std::uint64_t h = kHashStart;
+  for (const char c : key) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80) {
+      FoldLookupKey(key, scratch_);
+      return Hash(scratch_);
+    }
+    h = HashByte(h, byte >= 'a' && byte <= 'z' ? byte - ('a' - 'A') : byte);
+  }
+  return Mixed(h);
 }
 
 void TLuKeys::ReserveEntries(std::size_t entries) {

@@ -55,8 +55,10 @@ class TLuKeys {
  private:
   TLuEntry EntryAt(std::uint32_t offset) const;
   const std::vector<std::uint32_t>& KeyOrder() const;
-  // The slot of the key (folded in scratch_), holding 0 when it is absent.
+  // The slot of the key, holding 0 when it is absent.
   std::size_t SlotOf(std::string_view key) const;
+  // The hash of the key's folded form (which scratch_ may receive).
+  std::uint64_t FoldedHash(std::string_view key) const;
   void Grow(std::size_t slots);
   void Insert(std::size_t slot, std::uint32_t offset);
 

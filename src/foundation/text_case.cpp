@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "foundation/text_model.h"
 #include "foundation/utf8_chars.h"
@@ -39,12 +41,38 @@ bool Utf8HasCase(char32_t cp) {
   return utf8proc_toupper(c) != c || utf8proc_tolower(c) != c;
 }
 
-// Maps every character of text in place: ASCII by table, other valid
-// characters by map; invalid bytes stay.
-void MapUtf8(std::string& text, const AsciiTable& ascii, CodeMap map) {
+constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+
+// Eight ASCII bytes at once: the letters from first to first + 25 have their
+// 0x20 bit flipped (a-z raised or A-Z lowered, as the tables do). Adding to
+// a byte below 0x80 never carries into the next, so each byte's top bit
+// says whether it reached the bound.
+std::uint64_t FlipAsciiLetters(std::uint64_t bytes, unsigned char first) {
+  const std::uint64_t fromFirst = bytes + kEveryByte * (0x80u - first);
+  const std::uint64_t pastLast = bytes + kEveryByte * (0x80u - (first + 26u));
+  return bytes ^ (((fromFirst & ~pastLast) & (kEveryByte * 0x80u)) >> 2);
+}
+
+// Maps every character of text in place: ASCII as the table does (eight
+// bytes at a time while they are all ASCII), other valid characters by map;
+// invalid bytes stay. first is the first letter the table changes.
+void MapUtf8(std::string& text, const AsciiTable& ascii, unsigned char first, CodeMap map) {
   auto* p = reinterpret_cast<unsigned char*>(text.data());
   const std::size_t size = text.size();
   for (std::size_t i = 0; i < size;) {
+    // Eight bytes; a tail shorter than that is taken with bytes before it,
+    // already mapped, which map to themselves.
+    if (size >= 8) {
+      const std::size_t at = std::min(i, size - 8);
+      std::uint64_t bytes = 0;
+      std::memcpy(&bytes, p + at, 8);
+      if ((bytes & kEveryByte * 0x80u) == 0) {
+        bytes = FlipAsciiLetters(bytes, first);
+        std::memcpy(p + at, &bytes, 8);
+        i = at + 8;
+        continue;
+      }
+    }
     if (p[i] < 0x80) {
       p[i] = ascii[p[i]];
       ++i;
@@ -149,7 +177,7 @@ class TFoldedBytes {
 
 void TextUpperInPlace(std::string& text) {
   if (TextIsUtf8()) {
-    MapUtf8(text, kAsciiUpper, utf8proc_toupper);
+    MapUtf8(text, kAsciiUpper, 'a', utf8proc_toupper);
   } else {
     AnsiUpperInPlace(text);
   }
@@ -157,7 +185,7 @@ void TextUpperInPlace(std::string& text) {
 
 void TextLowerInPlace(std::string& text) {
   if (TextIsUtf8()) {
-    MapUtf8(text, kAsciiLower, utf8proc_tolower);
+    MapUtf8(text, kAsciiLower, 'A', utf8proc_tolower);
   } else {
     AnsiLowerInPlace(text);
   }

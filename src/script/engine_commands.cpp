@@ -36,6 +36,8 @@ struct TCommandPlan {
   std::string Result;  // the command's result before it is stored
   bool CalcReady = false;
   char CalcOperation = 0;  // the literal operation QuickCalc takes, or 0
+  TLookupPlan Lookup;
+  TOptionMemo Option;  // the option word of ChangeCase or Change
 };
 
 namespace {
@@ -63,6 +65,13 @@ template <typename Op, typename... Args>
 auto OnVariable(std::string& var, Op op, Args... args) {
   TDetached detach(var);
   return op(var, detach(args)...);
+}
+
+// The same for an operation that also takes the line's memo of its option word.
+template <typename Op, typename... Args>
+auto OnVariableWithMemo(std::string& var, TOptionMemo& memo, Op op, Args... args) {
+  TDetached detach(var);
+  return op(var, detach(args)..., &memo);
 }
 
 void Odb(TScriptLine& line) {
@@ -106,26 +115,44 @@ void OutCsvCommand(TScriptLine& line) {
   OutCSV(value, line.ParmCount >= 2 ? Arg(line, 2) : std::string_view(), plan);
 }
 
-// Where a command builds the result it stores: straight in the target when
-// no parameter of the line reads the target's text, else in the plan's
-// buffer, copied to the target afterwards.
-std::string& ResultPlace(TScriptLine& line, TCommandPlan& plan) {
+// The first parameters of a line and whether any parameter reads the
+// target's text, found in one walk of the list.
+struct TParmsRead {
+  std::array<TParm*, 4> At{};  // parameters 1 to 4, null past the last
+  bool ReadsTarget = false;
+};
+
+TParmsRead ReadParms(TScriptLine& line) {
+  TParmsRead read;
   const std::string* target = line.Target->Value->ValueRef;
+  std::size_t n = 0;
   for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
-    if (p->Value->ValueRef == target) return plan.Result;
+    read.ReadsTarget = read.ReadsTarget || p->Value->ValueRef == target;
+    if (n < read.At.size()) read.At[n++] = p;
   }
-  return *line.Target->Value->ValueRef;
+  return read;
 }
 
-// The routine writes its result only once it has read everything else.
+// The result is built straight in the target when no parameter of the line
+// reads the target's text, else in the plan's buffer, copied to the target
+// afterwards; the routine writes its result only once it has read
+// everything else. The parameters are read last to first, as the general
+// call always read them.
 void ParseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
   if (!plan.Parse.Ready) plan.Parse.FixedTexts = FixedFrom(line, 2);
-  std::string& source = VarArg(line, 1);
-  std::string& result = ResultPlace(line, plan);
+  const TParmsRead parms = ReadParms(line);
+  if (parms.At[1] == nullptr) {  // raises the error of a missing parameter
+    VarArg(line, 1);
+    Arg(line, 2);
+  }
+  std::string& source = *parms.At[0]->Value->ValueRef;
+  std::string& result = parms.ReadsTarget ? plan.Result : *line.Target->Value->ValueRef;
   TDetached detach(source);
-  ParseRoutine(source, detach(Arg(line, 2)), detach(Arg(line, 3, {})), result,
-               detach(Arg(line, 4, kParseDefaultControl)), &plan.Parse);
+  const std::string_view control = detach(parms.At[3] != nullptr ? ParameterValue(*parms.At[3]) : kParseDefaultControl);
+  const std::string_view end = detach(parms.At[2] != nullptr ? ParameterValue(*parms.At[2]) : std::string_view());
+  const std::string_view start = detach(ParameterValue(*parms.At[1]));
+  ParseRoutine(source, start, end, result, control, &plan.Parse);
   if (&result == &plan.Result) SetTarget(line, result);
 }
 
@@ -152,7 +179,9 @@ void CalcCommand(TScriptLine& line) {
 template <void (*Write)(std::span<const std::string_view>)>
 void WriteValuesCommand(TScriptLine& line) {
   constexpr int kRoom = 24;
-  std::array<std::string_view, kRoom> values;
+  // Kept from call to call: an array of the line's own would be cleared on
+  // every call. Nothing the writer does runs another script line.
+  static std::array<std::string_view, kRoom> values;
   std::size_t count = 0;
   std::size_t total = 0;
   for (TParm* p = line.FirstParm; p != nullptr && count < kRoom; p = p->Next) {
@@ -166,21 +195,52 @@ void WriteValuesCommand(TScriptLine& line) {
   Write(std::span<const std::string_view>(values.data(), count));
 }
 
+// Several values are joined straight into the target when none of them is
+// read from it or stepped (reading a stepped value may raise an error, which
+// must come at the same point of the join); with their total length checked
+// first, the target is left as it was when the join is too long.
+bool JoinIntoTarget(TScriptLine& line) {
+  std::string& target = *line.Target->Value->ValueRef;
+  std::size_t total = 0;
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) {
+    if (p->Step != 0 || p->Value->ValueRef == &target) return false;
+    total += ParameterValue(*p).size();
+  }
+  if (total > kMaxValueLength) return false;
+  target.clear();
+  for (TParm* p = line.FirstParm; p != nullptr; p = p->Next) target.append(ParameterValue(*p));
+  return true;
+}
+
 // One value is stored straight from where it lives, without the join
 // buffer on the way; assign copes with a value that is part of the target.
 void AssignCommand(TScriptLine& line) {
-  if (line.ParmCount != 1) return SetTarget(line, JoinArgs(line));
+  if (line.ParmCount != 1) {
+    if (!JoinIntoTarget(line)) SetTarget(line, JoinArgs(line));
+    return;
+  }
   const std::string_view value = ParameterValue(*line.FirstParm);
   CheckValueLength(value.size(), line.Command);
   SetTarget(line, value);
 }
 
-// The case change is written where the result is stored, without a copy on the way.
+// The case change is written straight into the target, without a copy on
+// the way: the routine reads its parameters before it writes.
 void ChangeCaseCommand(TScriptLine& line) {
   TCommandPlan& plan = PlanOf(line);
-  std::string& result = ResultPlace(line, plan);
-  ChangeCaseInto(result, Arg(line, 1), Arg(line, 2, "Uppercase"));
-  if (&result == &plan.Result) SetTarget(line, result);
+  const std::string_view option = Arg(line, 2, "Uppercase");
+  const std::string_view value = Arg(line, 1);
+  ChangeCaseInto(*line.Target->Value->ValueRef, value, option, &plan.Option);
+}
+
+// Lookup reads every parameter before it writes the target, so none is
+// detached from it.
+void LookupCommand(TScriptLine& line) {
+  TLookupPlan& plan = PlanOf(line).Lookup;
+  const std::string_view options = Arg(line, 3, "MatchCase");
+  const std::string_view shortName = Arg(line, 2);
+  const std::string_view key = Arg(line, 1);
+  SetSuccess(Lookup(*line.Target->Value->ValueRef, key, shortName, options, &plan));
 }
 
 void ScanPosnCommand(TScriptLine& line) {
@@ -205,7 +265,10 @@ const std::array kCommands = {
     TEngineCommand{Cmd::CalcReal, 4,
                    [](TScriptLine& l) { SetTarget(l, CalcReal(Arg(l, 1), Arg(l, 2), Arg(l, 3), Arg(l, 4, "2"))); }},
     TEngineCommand{Cmd::Change, 0,
-                   [](TScriptLine& l) { OnVariable(VarArg(l, 1), Change, Arg(l, 2), Arg(l, 3), Arg(l, 4, "MultiPass")); }},
+                   [](TScriptLine& l) {
+                     OnVariableWithMemo(VarArg(l, 1), PlanOf(l).Option, Change, Arg(l, 2), Arg(l, 3),
+                                        Arg(l, 4, "MultiPass"));
+                   }},
     TEngineCommand{Cmd::ChangeCase, 2, ChangeCaseCommand},
     TEngineCommand{Cmd::Cols, 3, [](TScriptLine& l) { SetTarget(l, Cols(Arg(l, 1), Arg(l, 2), Arg(l, 3, Arg(l, 2)))); }},
     TEngineCommand{Cmd::Dec, 0, [](TScriptLine& l) { OnVariable(VarArg(l, 1), Dec, Arg(l, 2, "1")); }},
@@ -222,10 +285,7 @@ const std::array kCommands = {
     TEngineCommand{Cmd::Len, 0, [](TScriptLine& l) { SetTarget(l, Len(JoinArgs(l))); }},
     TEngineCommand{Cmd::LogMsg, 0, [](TScriptLine& l) { LogMsg(JoinArgs(l)); }},
     TEngineCommand{Cmd::LogMsgLF, 0, [](TScriptLine&) { LogMsgLF(); }},
-    TEngineCommand{Cmd::Lookup, 3,
-                   [](TScriptLine& l) {
-                     SetSuccess(OnVariable(*l.Target->Value->ValueRef, Lookup, Arg(l, 1), Arg(l, 2), Arg(l, 3, "MatchCase")));
-                   }},
+    TEngineCommand{Cmd::Lookup, 3, LookupCommand},
     TEngineCommand{Cmd::LookupFile, 4,
                    [](TScriptLine& l) { LookupFile(Arg(l, 1), Arg(l, 2), Arg(l, 3, "1"), Arg(l, 4, "2")); }},
     TEngineCommand{Cmd::MassChange, 3,

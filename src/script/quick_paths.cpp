@@ -2,10 +2,12 @@
 #include "script/quick_paths.h"
 
 #include <charconv>
+#include <limits>
 
 #include "commands/command_table.h"
+#include "engine/comparisons.h"
 #include "engine/engine_state.h"
-#include "foundation/numbers.h"
+#include "foundation/text_model.h"
 
 namespace gleaner {
 namespace {
@@ -29,51 +31,29 @@ bool Holds(int relation, const T& a, const T& b) {
   }
 }
 
-// Blanks removed, a-z upper-cased, as the comparator table holds its words.
-std::string ComparatorKey(std::string_view word) {
-  std::string key;
-  for (char c : word) {
-    if (c != ' ') key += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  }
-  return key;
-}
-
 // Digits with at most a leading minus, read as a 32-bit integer; empty is 0.
 // Every such text reads the same under every numeric rule of the engine.
+// One pass: a value past either edge is refused as soon as it is seen.
 bool PlainInteger(std::string_view text, std::int32_t& value) {
   value = 0;
   if (text.empty()) return true;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if ((c < '0' || c > '9') && !(c == '-' && i == 0)) return false;
+  const bool negative = text.front() == '-';
+  if (negative && text.size() == 1) return false;
+  std::int64_t magnitude = 0;
+  for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+    const unsigned digit = static_cast<unsigned char>(text[i]) - unsigned{'0'};
+    if (digit > 9) return false;
+    magnitude = magnitude * 10 + digit;
+    if (magnitude > (std::int64_t{1} << 31)) return false;
   }
-  return TryParseInt32(text, value);
-}
-
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Equal ignoring case, for ASCII text only (other letters fold by the text
-// model); upperRight is already upper case.
-bool AsciiEqualIgnoringCase(std::string_view left, std::string_view upperRight, bool& equal) {
-  if (!IsAscii(left)) return false;
-  equal = left.size() == upperRight.size();
-  for (std::size_t i = 0; equal && i < left.size(); ++i) equal = AsciiUpper(left[i]) == upperRight[i];
+  if (!negative && magnitude > std::numeric_limits<std::int32_t>::max()) return false;
+  value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
   return true;
 }
 
 void ReadRight(TConditionPlan& plan, const std::string& right) {
   plan.Right = &right;
   plan.RightIsInteger = right.find('.') == std::string::npos && PlainInteger(right, plan.RightInteger);
-  plan.RightIsAscii = IsAscii(right);
-  plan.RightUpper.clear();
-  for (char c : right) plan.RightUpper += AsciiUpper(c);
 }
 
 bool QuickNumeric(const TConditionPlan& plan, std::string_view left, std::string_view right, bool rightRead,
@@ -87,18 +67,30 @@ bool QuickNumeric(const TConditionPlan& plan, std::string_view left, std::string
   return true;
 }
 
-bool QuickTextEqual(TConditionPlan& plan, std::string_view left, std::string_view right, bool rightRead,
-                    std::string_view caseControl, bool& equal) {
+// Equal as the general comparison finds it: ignoring case, both texts are
+// folded by the text model and compared.
+bool QuickTextEqual(std::string_view left, std::string_view right, std::string_view caseControl, bool& equal) {
   if (caseControl == "MatchCase") {
     equal = left == right;
-    return true;
+  } else if (caseControl == "IgnoreCase") {
+    equal = TextSameFolded(left, right);
+  } else {
+    return false;
   }
-  if (caseControl != "IgnoreCase") return false;
-  if (rightRead) return plan.RightIsAscii && AsciiEqualIgnoringCase(left, plan.RightUpper, equal);
-  if (!IsAscii(right)) return false;
-  plan.RightUpper.clear();
-  for (char c : right) plan.RightUpper += AsciiUpper(c);
-  return AsciiEqualIgnoringCase(left, plan.RightUpper, equal);
+  return true;
+}
+
+bool QuickRelation(TConditionPlan& plan, int code, std::string_view left, std::string_view right,
+                   const std::string* rightLiteral, std::string_view caseControl, bool& holds) {
+  if (code >= kRelationalCodes) return false;
+  if (rightLiteral != nullptr && plan.Right != rightLiteral) ReadRight(plan, *rightLiteral);
+  const int relation = code / 3;
+  if (code % 3 == kNumeric) return QuickNumeric(plan, left, right, rightLiteral != nullptr, relation, holds);
+  if (code % 3 != kText || (relation != kEqual && relation != kNotEqual)) return false;
+  bool equal = false;
+  if (!QuickTextEqual(left, right, caseControl, equal)) return false;
+  holds = equal == (relation == kEqual);
+  return true;
 }
 
 }  // namespace
@@ -107,24 +99,15 @@ bool QuickCondition(TConditionPlan& plan, std::string_view left, const std::stri
                     const std::string* rightLiteral, std::string_view caseControl, bool& holds) {
   if (plan.Code < 0 || word != plan.Word) {
     plan.Word = word;
-    const TComparisons* entry = FindComparator(ComparatorKey(word));
-    plan.Code = entry != nullptr ? entry->Code : -1;
+    plan.Code = ComparatorCode(word);
   }
-  const int code = plan.Code;
-  if (code < 0 || code >= kRelationalCodes) return false;
-  if (rightLiteral != nullptr && plan.Right != rightLiteral) ReadRight(plan, *rightLiteral);
-  const bool rightRead = rightLiteral != nullptr;
-  const int relation = code / 3;
-  bool decided = false;
-  if (code % 3 == kNumeric) {
-    decided = QuickNumeric(plan, left, right, rightRead, relation, holds);
-  } else if (code % 3 == kText && (relation == kEqual || relation == kNotEqual)) {
-    bool equal = false;
-    decided = QuickTextEqual(plan, left, right, rightRead, caseControl, equal);
-    holds = equal == (relation == kEqual);
+  if (plan.Code < 0) return false;
+  if (QuickRelation(plan, plan.Code, left, right, rightLiteral, caseControl, holds)) {
+    if (!Eng().InternalCall) Eng().CurrentCommand = Cmd::Que;
+  } else {
+    holds = CompareByCode(plan.Code, left, word, right, caseControl);
   }
-  if (decided && !Eng().InternalCall) Eng().CurrentCommand = Cmd::Que;
-  return decided;
+  return true;
 }
 
 char QuickCalcOperation(std::string_view operation) {

@@ -23,13 +23,14 @@ struct TConditionPlan {
   const std::string* Right = nullptr;  // the literal second value the fields below were read from
   bool RightIsInteger = false;         // a plain decimal 32-bit integer (or empty: 0)
   std::int32_t RightInteger = 0;
-  bool RightIsAscii = false;
-  std::string RightUpper;    // its ASCII upper case
 };
 
-// The If condition "left word right" under the script's case rule;
-// rightLiteral is the right value when it is a literal, whose text never
-// changes. False when the general comparison must decide.
+// The If condition "left word right" under the script's case rule, the
+// comparator word looked up once; rightLiteral is the right value when it
+// is a literal, whose text never changes. Plain integers and text equality
+// are decided here, everything else by the general comparison for the code
+// found (which raises its errors). False only for a comparator word that is
+// not recognised: the general comparison then raises its error.
 bool QuickCondition(TConditionPlan& plan, std::string_view left, const std::string& word, std::string_view right,
                     const std::string* rightLiteral, std::string_view caseControl, bool& holds);
 

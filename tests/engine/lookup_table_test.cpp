@@ -11,8 +11,10 @@
 
 #include "engine/engine_state.h"
 #include "engine/lookup_files.h"
+#include "foundation/text_model.h"
 #include "foundation/win1252.h"
 #include "support/temp_folder.h"
+#include "support/text_model_scope.h"
 
 namespace gleaner {
 namespace {
@@ -54,6 +56,8 @@ TModel Generate(std::mt19937& random, int count) {
   return model;
 }
 
+void ExpectKeyOrder(const TLuKeys& table, const TModel& model);
+
 void ExpectSameAsModel(const TLuKeys& table, const TModel& model, std::mt19937& random) {
   ASSERT_EQ(table.Size(), model.size());
   for (const auto& [folded, entry] : model) {
@@ -68,6 +72,10 @@ void ExpectSameAsModel(const TLuKeys& table, const TModel& model, std::mt19937& 
       EXPECT_EQ(table.FindIgnoreCase(missing), std::nullopt);
     }
   }
+  ExpectKeyOrder(table, model);
+}
+
+void ExpectKeyOrder(const TLuKeys& table, const TModel& model) {
   auto next = model.begin();
   table.ForEachInKeyOrder([&](const TLuEntry& entry) {
     ASSERT_NE(next, model.end());
@@ -100,6 +108,44 @@ TEST(LookupTable, AFileLoadedInPlaceAnswersAsThePlainModel) {
   LookupFile("Gen", folder.File("LufGen.txt"), "1", "2");
   ExpectSameAsModel(*FindLookupFile("Gen"), model, random);
   FreeLookupFiles();
+}
+
+// The same in a UTF-8 run: keys of characters of one to four bytes (some
+// whose other case takes a different number of bytes, so they keep it), and
+// an invalid byte, recased character by character; the model holds the
+// text model's folded keys.
+TEST(LookupTable, Utf8KeysAnswerAsThePlainModel) {
+  const TTextModelScope utf8(TextEncoding::kUtf8);
+  const std::string chars[] = {"a", "A", "z", "Z", "0", "_", "\xC3\xA9", "\xC3\x89", "\xC3\x9F", "\xC4\xB1",
+                               "\xE2\x84\xAA", "\xCF\x83", "\xCE\xA3", "\xF0\x90\x90\xA8", "\xF0\x90\x90\x80", "\xFF"};
+  std::mt19937 random(13);
+  const auto recased = [&](const std::vector<std::string>& key) {
+    std::string text;
+    for (std::string c : key) {
+      random() % 2 ? TextUpperInPlace(c) : TextLowerInPlace(c);
+      text += c;
+    }
+    return text;
+  };
+  std::vector<std::vector<std::string>> keys;
+  TModel model;
+  while (model.size() < 3000) {
+    std::vector<std::string> key(1 + random() % 8);
+    for (std::string& c : key) c = chars[random() % std::size(chars)];
+    const std::string text = recased(key);
+    if (model.emplace(TextFolded(text), TModelEntry{text, RandomText(random, 6)}).second) keys.push_back(key);
+  }
+  TLuKeys table;
+  for (const auto& [folded, entry] : model) ASSERT_TRUE(table.Add(entry.Key, entry.Data));
+  for (const std::vector<std::string>& key : keys) {
+    const std::string other = recased(key);
+    EXPECT_EQ(table.FindIgnoreCase(other), std::optional<std::string_view>(model.at(TextFolded(other)).Data)) << other;
+    EXPECT_FALSE(table.Add(other, "again"));
+    const TModelEntry& entry = model.at(TextFolded(other));
+    EXPECT_EQ(table.FindMatchCase(other), other == entry.Key ? std::optional<std::string_view>(entry.Data) : std::nullopt);
+    EXPECT_EQ(table.FindIgnoreCase(other + "!"), std::nullopt);
+  }
+  ExpectKeyOrder(table, model);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "foundation/utf8_chars.h"
 #include "support/text_model_scope.h"
 
@@ -56,6 +58,28 @@ TEST(TextModelWin1252, CaseMappingsAreTheCodePageBytes) {
   EXPECT_TRUE(TextSameFolded("caf\xE9", "CAF\xC9"));
   // UTF-8 "CAFÉ" lower-cased byte by byte, as a Windows-1252 run does: what a UTF-8 run must never do.
   EXPECT_EQ(Mapped(TextLowerInPlace, "CAF\xC3\x89"), "caf\xE3\x89");
+}
+
+// ASCII is mapped several bytes at a time: every ASCII byte, at every
+// offset of texts of every short length, among characters beyond ASCII,
+// maps as the same text mapped character by character.
+TEST(TextModelUtf8, AsciiMapsAsCharacterByCharacter) {
+  const TTextModelScope utf8(TextEncoding::kUtf8);
+  const std::string others[] = {"\xC3\xA9", "\xC3\x89", "\xCF\x83", "\xE6\x97\xA5", "\xF0\x90\x90\xA8", "\xFF"};
+  std::mt19937 random(5);
+  for (int round = 0; round < 4000; ++round) {
+    std::string text, upper, lower;
+    for (std::size_t n = random() % 24; n > 0; --n) {
+      std::string c(1, static_cast<char>(random() % 128));
+      if (random() % 6 == 0) c = others[random() % std::size(others)];
+      text += c;
+      const bool ascii = static_cast<unsigned char>(c[0]) < 0x80;
+      upper += ascii ? std::string(1, c[0] >= 'a' && c[0] <= 'z' ? c[0] - 32 : c[0]) : Mapped(TextUpperInPlace, c);
+      lower += ascii ? std::string(1, c[0] >= 'A' && c[0] <= 'Z' ? c[0] + 32 : c[0]) : Mapped(TextLowerInPlace, c);
+    }
+    ASSERT_EQ(Mapped(TextUpperInPlace, text), upper) << text;
+    ASSERT_EQ(Mapped(TextLowerInPlace, text), lower) << text;
+  }
 }
 
 TEST(TextModelUtf8, CaseBlindKeys) {

@@ -7,16 +7,19 @@
 #include <random>
 
 #include "engine/calc.h"
+#include "engine/char_commands.h"
 #include "engine/comparisons.h"
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
 #include "engine/engine_state.h"
 #include "engine/io_fixture.h"
 #include "engine/lifecycle.h"
+#include "engine/lookup_files.h"
 #include "script/compiler.h"
 #include "script/step_runner.h"
 #include "support/error_text.h"
 #include "support/temp_folder.h"
+#include "support/text_model_scope.h"
 
 namespace gleaner {
 namespace {
@@ -331,6 +334,8 @@ struct TRunResult {
   bool operator==(const TRunResult&) const = default;
 };
 
+void PrintTo(const TRunResult& result, std::ostream* out) { *out << result.Output << "[error: " << result.Error << "]"; }
+
 // One record per value; expected(value, out) gives the line the record
 // writes or raises the error the run must end with.
 template <typename Expected>
@@ -492,6 +497,129 @@ TEST_F(ScriptRun, CancelEndsAnEndlessLoop) {
   EXPECT_EQ(RunError("OutEnd $Data\nBegin\nI = 'x'\nAgain\n", "a\nb\n"),
             "Processing cancelled\r\n\r\nOutput may be incomplete");
   EXPECT_EQ(testing::ReadFile(Home("Out.txt")), "a\r\n");
+}
+
+// The fields of a record written "a|b|c".
+std::vector<std::string> Fields(const std::string& record) {
+  std::vector<std::string> fields;
+  std::size_t start = 0;
+  for (std::size_t bar; (bar = record.find('|', start)) != std::string::npos; start = bar + 1)
+    fields.push_back(record.substr(start, bar - start));
+  fields.push_back(record.substr(start));
+  return fields;
+}
+
+// Each text model with its accented letters in both cases.
+struct TModelCase {
+  TextEncoding Encoding;
+  const char* Word;   // $CfgEncoding
+  const char* Lower;  // é
+  const char* Upper;  // É
+};
+const TModelCase kModels[] = {{TextEncoding::kWindows1252, "Windows-1252", "\xe9", "\xc9"},
+                              {TextEncoding::kUtf8, "UTF-8", "\xc3\xa9", "\xc3\x89"}};
+
+// Lookup, ChangeCase and Change lines keep the option words and the table
+// they read; their option words and short name come from the record here,
+// changing from record to record, and the lines answer as the routines
+// called afresh (a word not recognised, an empty or unknown short name end
+// the run with the routine's error at that record). Keys are missing, empty,
+// or differ from the file's only in letter case, beyond ASCII too.
+TEST_F(QuickPaths, LookupAndCaseLinesAgreeWithTheRoutines) {
+  const std::string script =
+      "TaskInit\n  LookupFile 'T' 'LufT.txt' '1' '2'\n  LookupFile 'U' 'LufU.txt' '1' '2'\nEnd\n"
+      "K = Parse $Data '' '|'\nR = Parse $Data '|' ''\nO = Parse R '' '|'\nR = Parse R '|' ''\n"
+      "N = Parse R '' '|'\nR = Parse R '|' ''\nP = Parse R '' '|'\nM = Parse R '|' ''\n"
+      "A = Lookup K 'T' 'IgnoreCase'\nSA = $Success\nB = Lookup K N O\nSB = $Success\n"
+      "C = K\nC = ChangeCase C P\nK = ChangeCase K 'Lowercase'\nChange K 'a' 'aa' M\n"
+      "OutEnd A ';' SA ';' B ';' SB ';' C ';' K\n";
+  for (const TModelCase& model : kModels) {
+    const std::string e = model.Lower, E = model.Upper;
+    testing::WriteFile(Home("LufT.txt"), "osaka,Japan\nGDANSK,Poland\n" + E + "tang,France\nkaza" + e + ",\"\"\n");
+    testing::WriteFile(Home("LufU.txt"), "Osaka,U-Japan\n");
+    std::vector<std::string> records;
+    for (const std::string& key : std::vector<std::string>{"osaka", "OSAKA", "Osaka", "gdansk", "", "missing", "KAZA" + E, e + "TANG"}) {
+      for (const std::string lookupOption : {"IgnoreCase", "MatchCase", "mat"}) {
+        for (const std::string shortName : {"T", "U", "t"}) {
+          records.push_back(key + "|" + lookupOption + "|" + shortName + "|" +
+                            (key.size() % 2 ? "Uppercase|MultiPass" : "Capitalize|OnePass"));
+        }
+      }
+    }
+    for (const std::string last : {"osaka|Bad|T|Uppercase|OnePass", "osaka|IgnoreCase|T|Lower Upper|OnePass",
+                                   "osaka|IgnoreCase||HardCaps|OnePass", "osaka|IgnoreCase|V|HardCaps|OnePass",
+                                   "osaka|IgnoreCase|T|NoChange|Twice", "osaka|IgnoreCase|T||OnePass"}) {
+      std::vector<std::string> run = records;
+      run.push_back(last);
+      run.push_back("osaka|IgnoreCase|T|Uppercase|OnePass");
+      TRunResult expected;
+      {
+        const TTextModelScope scope(model.Encoding);
+        Eng().InternalCall = false;
+        LookupFile("T", Home("LufT.txt"), "1", "2");
+        LookupFile("U", Home("LufU.txt"), "1", "2");
+        expected = Reference(run, [](const std::string& record) {
+          const std::vector<std::string> f = Fields(record);
+          std::string a, b;
+          const bool foundA = Lookup(a, f[0], "T", "IgnoreCase");
+          const bool foundB = Lookup(b, f[0], f[2], f[1]);
+          const std::string c = ChangeCase(f[0], f[3]);
+          std::string k = ChangeCase(f[0], "Lowercase");
+          Change(k, "a", "aa", f[4]);
+          return a + ";" + (foundA ? "Y" : "N") + ";" + b + ";" + (foundB ? "Y" : "N") + ";" + c + ";" + k;
+        });
+        FreeLookupFiles();
+      }
+      EngineInfo().CfgEncoding = model.Word;
+      EXPECT_EQ(RunScript(script, run), expected) << model.Word << " " << last;
+      EngineInfo().CfgEncoding.clear();
+    }
+  }
+}
+
+// Assignments of several values are joined straight into the target unless
+// a value is the target itself or stepped; each gives the join of its values.
+TEST_F(QuickPaths, AssignmentsOfSeveralValuesGiveTheirJoin) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"X = A ';' B", "a;bb"},      {"X = X ';' A", "old;a"},       {"X = A X[1 2] B[2]", "aolb"},
+      {"X = A N+ N", "a109"},       {"X = N- X", "8old"},           {"X = $Data A $Data", "r1ar1"},
+      {"$Data = $Data A", "r1a"},   {"X = ''", ""},                 {"X = A[2 3] '' B", "bb"}};
+  for (const auto& [line, joined] : cases) {
+    const std::string script = "A = 'a'\nB = 'bb'\nX = 'old'\nN = '9'\n" + line + "\nOutEnd X $Data\n";
+    const std::string target = line.substr(0, line.find(' '));
+    const std::string expected = target == "X" ? joined + "r1" : "old" + joined;
+    EXPECT_EQ(Run(script, "r1\r\n"), expected + "\r\n") << line;
+  }
+}
+
+// If lines of every kind of comparator on values beyond ASCII, in both text
+// models and both case rules, against the comparison routine.
+TEST_F(QuickPaths, EveryComparatorAgreesWithTheComparisonInBothTextModels) {
+  const std::pair<std::string, std::string> conditions[] = {
+      {"=", "abc"}, {"<>", "ABC"}, {">", "n"}, {"<=", "abc"}, {"IS", "abc"}, {"^", "B"}, {"~", "b"},
+      {"LEN>", "3"}, {"LEN=", "x"}, {"SHORTER", "abcd"}, {"MATCHES", "a*"}, {"#>=", "-2147483648"}, {"#<", ""}};
+  for (const TModelCase& model : kModels) {
+    const std::string e = model.Lower, E = model.Upper;
+    const std::vector<std::string> values = {"",      "abc",   "ABC",  "Abc ",   "a" + e,  "A" + E,   e + "bc",
+                                             E + "BC", "n",    "N",    "-0",     "0002147483647",  "-2147483649",
+                                             "99999999999999999999", "12", "1.5"};
+    for (const std::string caseControl : {"IgnoreCase", "MatchCase"}) {
+      for (const auto& [word, right] : conditions) {
+        const std::string script = "CompareCtrl '" + caseControl + "'\nR = 'N'\nIf $Data " + word + " '" + right +
+                                   "' R = 'Y'\nOutEnd R\n";
+        TRunResult expected;
+        {
+          const TTextModelScope scope(model.Encoding);
+          expected = Reference(values, [&](const std::string& left) {
+            return std::string(Compare(left, word, right, caseControl) ? "Y" : "N");
+          });
+        }
+        EngineInfo().CfgEncoding = model.Word;
+        EXPECT_EQ(RunScript(script, values), expected) << model.Word << " " << caseControl << " " << word;
+        EngineInfo().CfgEncoding.clear();
+      }
+    }
+  }
 }
 
 }  // namespace
