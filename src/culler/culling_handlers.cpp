@@ -33,11 +33,17 @@ void LogHeading(std::string_view heading) {
   LogBlank();
 }
 
+// "+" (append) and the output's shown name: "+(standard output)" for "+-".
+std::string ShownOutputSpec(std::string_view spec) {
+  const bool append = !spec.empty() && spec.front() == '+';
+  return (append ? "+" : "") + StreamShownName(spec.substr(append ? 1 : 0), true);
+}
+
 void LogFilesAndParameters() {
   LogMsg("Files");
   LogBlank();
   LogLabel("Input", StreamShownName(GivenInputSpec(), false));
-  LogLabel("Output", StreamShownName(GivenOutputSpec(), true));
+  LogLabel("Output", ShownOutputSpec(GivenOutputSpec()));
   LogLabel("Script", ScriptActive() ? CompiledScript().FileName : "None");
   LogHeading("Parameters");
   LogLabel("Keep", Eng().OptionX, kNotSpecified);

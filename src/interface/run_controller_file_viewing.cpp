@@ -8,6 +8,7 @@
 #include "interface/error_report.h"
 #include "interface/run_controller.h"
 #include "interface/viewer_caption.h"
+#include "platform/current_folder.h"
 #include "platform/file_search.h"
 
 namespace gleaner {
@@ -43,10 +44,11 @@ const TBoxKind& KindOf(TFileBox box) { return kBoxKinds[static_cast<int>(box)]; 
 
 const std::string& ProgramName() { return EngineInfo().CfgProgramName; }
 
-// The folder a chooser opens in: the folder of the name, else the home folder.
+// The folder a chooser opens in: the folder of the name, else the current
+// folder, where a name typed without a folder is looked for first.
 std::string InitialFolder(std::string_view name) {
   const std::string folder = FolderPart(name);
-  return folder.empty() ? HomeFolder() : folder;
+  return folder.empty() ? CurrentFolder() : folder;
 }
 
 // The support files and the logs are the program's own: named without a folder, they are in the home folder.

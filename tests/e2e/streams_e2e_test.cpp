@@ -49,6 +49,8 @@ TEST(StandardStreams, TheLogNamesTheStreams) {
   EXPECT_NE(log.find("  Input ............. (standard input)\r\n"), std::string::npos) << log;
   EXPECT_NE(log.find("  Output ............ (standard output)\r\n"), std::string::npos) << log;
   EXPECT_NE(log.find("  Input file ........ (standard input)\r\n"), std::string::npos) << log;
+  EXPECT_EQ(home.RunShell(kLines + " | \"$CULLER\" /I- /O+-" + kKeepCat).Out, kKept);  // appended
+  EXPECT_NE(home.Log().find("  Output ............ +(standard output)\r\n"), std::string::npos) << home.Log();
 }
 
 TEST(StandardStreams, HelpForABadSwitchGoesToStandardErrorWithStandardOutputAsOutput) {

@@ -156,6 +156,21 @@ TEST_F(BoxHandlers, AutoviewOfAGeneratedOutputName) {
   EXPECT_EQ(view.viewed[0].Mask, "Auto (*.txt)");
 }
 
+// A name without a folder is the current folder's, so its chooser opens
+// there, not in the home folder; a name with a folder opens in its own.
+TEST_F(BoxHandlers, ChoosersOpenWhereTheNameIs) {
+  std::filesystem::create_directory(folder.File("work"));
+  testing::CurrentFolderScope inWork(folder.File("work"));
+  SetBoxes(folder.File("data/In.txt"), "Out.txt", "ScrJob.txt");
+  controller.ChooseFile(TFileBox::Output);
+  controller.ChooseFile(TFileBox::Script);
+  controller.ChooseFile(TFileBox::Input);
+  ASSERT_EQ(view.choosers.size(), 3u);
+  EXPECT_EQ(view.choosers[0].Folder, folder.File("work/"));
+  EXPECT_EQ(view.choosers[1].Folder, folder.File("work/"));
+  EXPECT_EQ(view.choosers[2].Folder, folder.File("data/"));
+}
+
 TEST_F(BoxHandlers, ChoosingAFileFillsTheBox) {
   WriteFile(folder.File("ScrPicked.txt"), "OutEnd $Data\n");
   view.chooserReplies = {folder.File("ScrPicked.txt")};
