@@ -156,7 +156,7 @@ void TRunController::AutoStartTimer() {
     busy_ = true;  // the wait lets the form's events run: no second start meanwhile
     const bool held = HoldRunLock(lock, form_, view_);
     busy_ = false;
-    if (!held) return;
+    if (!held) return AfterRun();  // a close asked for during the wait is done now
     DeleteOldLogs();
     ApplyBoxRules();
     std::string input;

@@ -19,9 +19,11 @@ bool HoldRunLock(THomeLock& lock, TMainForm& form, IMainView& view) {
     note.Visible = true;
     view.ShowStatus(text);
   };
+  // Closing the form while it waits asks for a cancel, as it does in a run.
+  Eng().CancelRequested = false;
   const auto keepWaiting = [] {
     Ports().EventPump->PumpEvents();
-    return !CancelSignalled();
+    return !CancelSignalled() && !Eng().CancelRequested;
   };
   const bool held = lock.Acquire(file, tellWaiting, keepWaiting);
   note = before;  // the note served the wait only

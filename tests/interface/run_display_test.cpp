@@ -1,6 +1,9 @@
 // The form during and after a run: busy display, progress, Cancel, button
 // states, keys, and the form's events arriving while a run is going on.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
@@ -111,6 +114,23 @@ TEST_F(RunDisplay, CancelEndsTheRunWithAPlainMessage) {
   EXPECT_EQ(Shown(), std::vector<std::string>{"Processing cancelled\r\n\r\nOutput may be incomplete"});
   EXPECT_TRUE(view.reportForms.empty());
   EXPECT_EQ(view.viewed.size(), 1u);  // code 1: what was written is shown
+}
+
+TEST_F(RunDisplay, ClosingWhileAnotherRunHoldsTheHomeFolderClosesAtOnce) {
+  StartUp();
+  SetBoxes("In.txt", "Out.txt");
+  const int other = ::open((Home() + "Culler.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  ASSERT_EQ(::flock(other, LOCK_EX), 0);  // another run's lock
+  ports.pump.onPump = [&](int calls) {
+    if (calls == 1) {
+      EXPECT_FALSE(controller.CloseQuery());
+    }
+    if (calls == 50) ::flock(other, LOCK_UN);  // a wait that ignored the close ends here
+  };
+  StartAndRun();
+  ::close(other);
+  EXPECT_EQ(view.closes, 1);
+  EXPECT_FALSE(FileExists(folder.File("Out.txt")));  // no run
 }
 
 TEST_F(RunDisplay, EventsDuringARunWaitUntilItHasEnded) {
