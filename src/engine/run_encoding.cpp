@@ -4,9 +4,7 @@
 // file whose accented letters come late still runs as Windows-1252.
 #include "engine/run_encoding.h"
 
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 
 #include "engine/engine_errors.h"
 #include "engine/engine_info.h"
@@ -60,19 +58,11 @@ bool FirstInputIsUtf8() {
 }  // namespace
 
 bool FileReadsAsUtf8(const std::string& systemName) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(systemName.c_str(), "rb"), std::fclose);
-  if (!file) return false;
-  constexpr std::size_t kBlock = 256 * 1024;
-  const std::unique_ptr<char[]> block(new char[kBlock]);
   TUtf8Scan scan;
-  std::int64_t read = 0;
-  while (read < kEncodingScanLimit && !scan.Failed()) {
-    const std::size_t got = std::fread(block.get(), 1, kBlock, file.get());
-    if (got == 0) return scan.IsValidText();
-    scan.Feed(std::string_view(block.get(), got));
-    read += static_cast<std::int64_t>(got);
-  }
-  return !scan.Failed();
+  const std::int64_t read = ScanFileStart(systemName, scan, false);
+  if (read < 0) return false;
+  // A sequence cut by the limit counts as whole.
+  return read >= kEncodingScanLimit ? !scan.Failed() : scan.IsValidText();
 }
 
 bool EncodingChoiceOf(std::string_view word, EncodingChoice& choice) {

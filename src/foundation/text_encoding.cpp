@@ -1,10 +1,10 @@
 // UTF-8 detection and decoding into Windows-1252.
 #include "foundation/text_encoding.h"
 
-#include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <memory>
 
 #include "foundation/win1252.h"
 
@@ -75,19 +75,25 @@ void TUtf8Scan::Feed(std::string_view bytes) {
   }
 }
 
-bool FileIsUtf8(const std::string& systemName) {
-  std::ifstream in(systemName, std::ios::binary);
-  if (!in.is_open()) return false;
-  std::array<char, 64 * 1024> block;
-  TUtf8Scan scan;
+std::int64_t ScanFileStart(const std::string& systemName, TUtf8Scan& scan, bool wholeAtLimit) {
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(systemName.c_str(), "rb"), std::fclose);
+  if (!file) return -1;
+  constexpr std::size_t kBlock = 256 * 1024;
+  const std::unique_ptr<char[]> block(new char[kBlock]);
   std::int64_t read = 0;
-  while (read < kEncodingScanLimit && !scan.Failed() && in.read(block.data(), block.size()).gcount() > 0) {
-    const std::string_view got(block.data(), static_cast<std::size_t>(in.gcount()));
-    read += static_cast<std::int64_t>(got.size());
-    // A scan stopped by the limit may end inside a sequence; only whole ones are judged.
-    scan.Feed(read >= kEncodingScanLimit ? got.substr(0, WholeSequencesEnd(got)) : got);
+  while (read < kEncodingScanLimit && !scan.Failed()) {
+    const std::size_t size = std::fread(block.get(), 1, kBlock, file.get());
+    if (size == 0) break;
+    const std::string_view got(block.get(), size);
+    read += static_cast<std::int64_t>(size);
+    scan.Feed(wholeAtLimit && read >= kEncodingScanLimit ? got.substr(0, WholeSequencesEnd(got)) : got);
   }
-  return scan.IsUtf8();
+  return read;
+}
+
+bool FileIsUtf8(const std::string& systemName) {
+  TUtf8Scan scan;
+  return ScanFileStart(systemName, scan, true) >= 0 && scan.IsUtf8();
 }
 
 void TUtf8Decoder::Decode(std::string_view bytes, std::string& out) {

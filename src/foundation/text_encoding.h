@@ -33,6 +33,12 @@ class TUtf8Scan {
 // Only the first this many bytes of a file are judged.
 inline constexpr std::int64_t kEncodingScanLimit = 16 * 1024 * 1024;
 
+// Feeds scan the file's first kEncodingScanLimit bytes (a name for the file
+// system), stopping early at EOF or at the first invalid byte. With
+// wholeAtLimit, a sequence cut by the limit is left out. Gives the number of
+// bytes read, or -1 when the file cannot be opened.
+std::int64_t ScanFileStart(const std::string& systemName, TUtf8Scan& scan, bool wholeAtLimit);
+
 // True when the file (a name for the file system) reads as UTF-8 by the rule
 // above; false when it cannot be read.
 bool FileIsUtf8(const std::string& systemName);
