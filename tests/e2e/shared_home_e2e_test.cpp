@@ -27,7 +27,10 @@ bool WaitUntil(TDone done) {
 TEST(SharedHome, ASecondRunWaitsUntilTheFirstHasWrittenItsReports) {
   CullerHome home;
   home.Write("In.txt", "first\r\n");
-  home.Write("ScrLoop.txt", "LogMsg 'run A'\r\nI = 0\r\nBegin\r\nOutEnd I\r\nInc I\r\nAgain\r\n");
+  // A writes a few megabytes, enough to show on disk, then loops without
+  // writing: a slow machine must not fill its disk before A is stopped.
+  home.Write("ScrLoop.txt",
+             "LogMsg 'run A'\r\nI = 0\r\nBegin\r\nIf I #< '1000000' Then OutEnd I\r\nInc I\r\nAgain\r\n");
   const int first = home.StartInBackground({"/IIn.txt", "/OOutA.txt", "/SScrLoop.txt", "/X", "/Y", "/Z", "/EN",
                                             "/AN", "/R", "/CA"});
   EXPECT_TRUE(WaitUntil([&] { return home.Exists("OutA.txt") && !home.Read("OutA.txt").empty(); }));
